@@ -1,0 +1,43 @@
+#include "device/hid_thread.h"
+
+#include "device/cipher.h"
+
+#include <hidapi/hidapi.h>
+
+uchar SecrecyCode[8] = {};
+
+Hid_Thread::Hid_Thread(QObject *parent)
+    : QThread(parent)
+{
+}
+
+Hid_Thread::~Hid_Thread()
+{
+    stopEventListener();
+    // A window torn down mid-exchange must not leak the device handles.
+    closeCommandInterface();
+    if (eventHandle) {
+        hid_close(eventHandle);
+        eventHandle = nullptr;
+    }
+}
+
+uchar Hid_Thread::hidCS(uchar *cmd)
+{
+    return commandChecksum(cmd);
+}
+
+void Hid_Thread::stopEventListener()
+{
+    listenerRunning = false;
+}
+
+void Hid_Thread::encryptReport(CommandReport &report)
+{
+    cipher::encrypt(&report[1], SecrecyCode);
+}
+
+void Hid_Thread::decryptReport(CommandReport &report)
+{
+    cipher::decrypt(&report[1], SecrecyCode);
+}

@@ -1,0 +1,184 @@
+// Framing and transport of every exchange with the mouse's command interface.
+//
+// The firmware is reached with a fresh handle for every single report: the
+// command interface is closed and opened again before each feature, output and
+// input report, and is closed at the end of every exchange. Blocks travel as
+// output/input reports of reportLength data bytes after the report ID 0x00.
+
+#include "device/hid_thread.h"
+
+#include "device/clock.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+#include <hidapi/hidapi.h>
+
+#include <cstring>
+#include <vector>
+
+DeviceRecord *Hid_Thread::record(int index)
+{
+    if (index < 0 || index >= deviceList.size())
+        return nullptr;
+    return &deviceList[index];
+}
+
+hid_device *Hid_Thread::openCommandInterface(int index)
+{
+    DeviceRecord *device = record(index);
+    if (!device || device->path.isEmpty())
+        return nullptr;
+    closeCommandInterface();
+    cmdHandle = hid_open_path(device->path.toLatin1().constData());
+    if (!cmdHandle) {
+        // The device counts as lost until discovery fills the path again.
+        device->path.clear();
+        return nullptr;
+    }
+    hid_set_nonblocking(cmdHandle, 0);
+    return cmdHandle;
+}
+
+void Hid_Thread::closeCommandInterface()
+{
+    if (cmdHandle) {
+        hid_close(cmdHandle);
+        cmdHandle = nullptr;
+    }
+}
+
+bool Hid_Thread::waitLinkIdle()
+{
+    for (int poll = 0;; ++poll) {
+        if (linkIdle) {
+            linkIdle = false;
+            return true;
+        }
+        if (poll == kLinkPolls)
+            return false;
+        Clock::current().sleep(kLinkPollMs);
+        QCoreApplication::processEvents();
+    }
+}
+
+void Hid_Thread::settlePause()
+{
+    settleFlag = false;
+    Clock::current().sleep(kSettleStepMs);
+    if (!settleFlag) {
+        settleFlag = true;
+        Clock::current().sleep(kSettleStepMs);
+    }
+}
+
+bool Hid_Thread::endExchange(bool result)
+{
+    closeCommandInterface();
+    linkIdle = true;
+    return result;
+}
+
+bool Hid_Thread::sendCommand(int length, bool settle)
+{
+    QCoreApplication::processEvents();
+    const DeviceRecord *device = record(currentDevice);
+    if (!device || !openCommandInterface(currentDevice))
+        return endExchange(false);
+    // A record without a usable report length cannot carry a block at all.
+    if (length > 0 && device->reportLength < 1)
+        return endExchange(false);
+    length = qMin(length, kBlockCapacity);
+    const int reportLength = device->reportLength;
+    if (device->isEncode)
+        encryptReport(txReport);
+
+    if (!openCommandInterface(currentDevice)
+        || hid_send_feature_report(cmdHandle, txReport.data(), txReport.size()) < 0)
+        return endExchange(false);
+    if (settle)
+        settlePause();
+    if (length == 0)
+        return endExchange(true);
+
+    const int slice = qMin(length, reportLength);
+    std::vector<uchar> report(size_t(reportLength) + 1, 0);
+    for (int offset = 0; offset < length; offset += slice) {
+        const int chunk = qMin(slice, length - offset);
+        std::fill(report.begin(), report.end(), 0); // a short last slice is padded with zeros
+        std::memcpy(report.data() + 1, blockBuffer + offset, size_t(chunk));
+        if (!openCommandInterface(currentDevice)
+            || hid_write(cmdHandle, report.data(), report.size()) < 0)
+            return endExchange(false);
+        Clock::current().sleep(kOutputReportPauseMs);
+    }
+    if (settle)
+        settlePause();
+    return endExchange(true);
+}
+
+bool Hid_Thread::readCommand(int length)
+{
+    const DeviceRecord *device = record(currentDevice);
+    if (!device || !openCommandInterface(currentDevice))
+        return endExchange(false);
+    if (length > 0 && device->reportLength < 1)
+        return endExchange(false);
+    length = qMin(length, kBlockCapacity);
+    const int reportLength = device->reportLength;
+    const bool encoded = device->isEncode;
+    if (encoded)
+        encryptReport(txReport);
+
+    if (!openCommandInterface(currentDevice)
+        || hid_send_feature_report(cmdHandle, txReport.data(), txReport.size()) < 0)
+        return endExchange(false);
+    if (!openCommandInterface(currentDevice)
+        || hid_get_feature_report(cmdHandle, rxReport.data(), rxReport.size()) < 0)
+        return endExchange(false);
+    if (length == 0) {
+        endExchange(true);
+        if (encoded)
+            decryptReport(rxReport);
+        return true;
+    }
+
+    // The answer that announces a block is left as it came, and so is the block.
+    const int slice = qMin(length, reportLength);
+    std::vector<uchar> report(size_t(reportLength) + 1, 0);
+    for (int offset = 0; offset < length; offset += slice) {
+        std::fill(report.begin(), report.end(), 0);
+        // A firmware that never sends its block must not hang the GUI thread.
+        if (!openCommandInterface(currentDevice)
+            || hid_read_timeout(cmdHandle, report.data(), report.size(), kBlockReadTimeoutMs) <= 0)
+            return endExchange(false);
+        std::memcpy(blockBuffer + offset, report.data(), size_t(qMin(slice, length - offset)));
+    }
+    return endExchange(true);
+}
+
+Hid_Thread::Exchange Hid_Thread::transmit(const char *failureLine, const CommandReport &report,
+                                          const uchar *block, int blockLength, bool settle)
+{
+    if (!waitLinkIdle()) {
+        qDebug().noquote() << failureLine;
+        return Exchange::LinkBusy;
+    }
+    txReport = report;
+    blockLength = qBound(0, blockLength, kBlockCapacity);
+    if (block && blockLength > 0)
+        std::memcpy(blockBuffer, block, size_t(blockLength));
+    return sendCommand(block ? blockLength : 0, settle) ? Exchange::Done : Exchange::Failed;
+}
+
+Hid_Thread::Exchange Hid_Thread::request(const char *failureLine, const CommandReport &report,
+                                         int blockLength)
+{
+    if (!waitLinkIdle()) {
+        qDebug().noquote() << failureLine;
+        return Exchange::LinkBusy;
+    }
+    txReport = report;
+    rxReport.fill(0);
+    return readCommand(qBound(0, blockLength, kBlockCapacity)) ? Exchange::Done : Exchange::Failed;
+}

@@ -1,0 +1,135 @@
+#include "storage/profilestore.h"
+
+#include "storage/settingsfile.h"
+
+#include <QSettings>
+
+const QString ProfileStore::kGlobalPath = QStringLiteral("./modules/setting/apConfig.bin");
+const QString ProfileStore::kFactoryGlobalPath = QStringLiteral("./modules/setting/apConfigD.bin");
+const QString ProfileStore::kDefaultProfilePath = QStringLiteral("./modules/setting/pD.bin");
+
+namespace {
+
+QSettings *openIni(const QString &path)
+{
+    return new QSettings(path, QSettings::IniFormat);
+}
+
+} // namespace
+
+ProfileStore::ProfileStore()
+    : m_global(openIni(kGlobalPath))
+    , m_defaults(openIni(kDefaultProfilePath))
+{
+    for (int i = 0; i < kProfileCount; ++i)
+        m_profiles.append(openIni(profilePath(i)));
+}
+
+ProfileStore::~ProfileStore()
+{
+    delete m_global;
+    delete m_defaults;
+    qDeleteAll(m_profiles);
+}
+
+QString ProfileStore::profilePath(int index)
+{
+    return QStringLiteral("./modules/setting/p%1.bin").arg(index + 1);
+}
+
+QSettings *ProfileStore::profileHandle(int index) const
+{
+    return isProfileIndex(index) ? m_profiles.at(index) : nullptr;
+}
+
+QSettings *ProfileStore::readHandle(bool recovery) const
+{
+    return recovery ? m_defaults : profileHandle(m_currentProfile);
+}
+
+QVariant ProfileStore::data(const QString &key, bool recovery) const
+{
+    const QSettings *handle = readHandle(recovery);
+    return handle ? handle->value(key) : QVariant();
+}
+
+QVariantList ProfileStore::dataList(const QString &key, bool recovery) const
+{
+    return settingsfile::toList(data(key, recovery));
+}
+
+void ProfileStore::setData(const QString &key, const QVariant &value)
+{
+    if (QSettings *handle = profileHandle(m_currentProfile))
+        handle->setValue(key, value);
+}
+
+void ProfileStore::setDataList(const QString &key, const QVariantList &list)
+{
+    if (QSettings *handle = profileHandle(m_currentProfile))
+        handle->setValue(key, settingsfile::toStoredList(list));
+}
+
+QVariant ProfileStore::globalData(const QString &key) const
+{
+    return m_global->value(key);
+}
+
+void ProfileStore::setGlobalData(const QString &key, const QVariant &value)
+{
+    m_global->setValue(key, value);
+}
+
+bool ProfileStore::replaceProfile(int profile, const QString &source)
+{
+    if (!isProfileIndex(profile))
+        return false;
+    QSettings *old = m_profiles.at(profile);
+    const QString file = old->fileName();
+    // Pending writes belong to the old content; flushed now, they can never land
+    // in the replacement when the handle goes at the next event-loop pass.
+    old->sync();
+    if (!settingsfile::replaceWithCopy(file, source))
+        return false;
+    old->deleteLater();
+    m_profiles[profile] = openIni(file);
+    return true;
+}
+
+bool ProfileStore::resetProfile(int profile)
+{
+    return replaceProfile(profile, kDefaultProfilePath);
+}
+
+bool ProfileStore::copyProfile(int destination, int source)
+{
+    if (destination == source || !isProfileIndex(source))
+        return false;
+    m_profiles.at(source)->sync(); // the copy must see the source's pending writes
+    return replaceProfile(destination, m_profiles.at(source)->fileName());
+}
+
+bool ProfileStore::importProfile(int profile, const QString &file)
+{
+    return replaceProfile(profile, file);
+}
+
+bool ProfileStore::exportProfile(int profile, const QString &file)
+{
+    QSettings *handle = profileHandle(profile);
+    if (!handle)
+        return false;
+    handle->sync();
+    return settingsfile::replaceWithCopy(file, handle->fileName());
+}
+
+bool ProfileStore::resetGlobal()
+{
+    const QString file = m_global->fileName();
+    m_global->sync();
+    if (!settingsfile::replaceWithCopy(file, kFactoryGlobalPath))
+        return false;
+    m_global->deleteLater();
+    m_global = openIni(kGlobalPath);
+    return true;
+}

@@ -1,0 +1,171 @@
+#include "app/ui_controler.h"
+#include "app/userevent.h"
+#include "app/widget.h"
+#include "scratchmodules.h"
+#include "sim/virtualmouse.h"
+#include "view/myqquickview.h"
+
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtConcurrent>
+#include <QtTest>
+
+class TestView : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ScratchModules> scratch;
+    std::unique_ptr<Widget> window;
+
+    myQQuickView *view() { return window->view(); }
+    QVariant rootProperty(const char *name) { return view()->rootObject()->property(name); }
+    QStringList calls() { return rootProperty("calls").toStringList(); }
+
+    void useProbeScene()
+    {
+        view()->setSource(QUrl(QStringLiteral("qrc:/test/probe.qml")));
+        QVERIFY(view()->rootObject());
+    }
+
+private slots:
+    void init()
+    {
+        sim::VirtualMouse::instance().reset();
+        scratch = std::make_unique<ScratchModules>();
+        window = std::make_unique<Widget>();
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        scratch.reset();
+        deviceConnected = false;
+    }
+
+    void windowHostsTheSceneAsItsOnlyChild()
+    {
+        QCOMPARE(window->objectName(), QStringLiteral("Widget"));
+        QCOMPARE(window->windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+        QVERIFY(window->testAttribute(Qt::WA_TranslucentBackground));
+        const auto children = window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(children.size(), 1);
+        QCOMPARE(children.first(), static_cast<QWidget *>(view()));
+        QCOMPARE(view()->objectName(), QStringLiteral("ui_View"));
+        QCOMPARE(window->size(), QSize(1024, 640));
+        QCOMPARE(window->windowTitle(), QStringLiteral("KM7 Config"));
+
+        QCOMPARE(view()->source(), QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+        QVERIFY2(view()->rootObject(), "the main scene is compiled in and loads");
+        QVERIFY(!view()->rootObject()->isVisible());
+
+        QCOMPARE(view()->hid, &window->hid);
+        QCOMPARE(window->hid.owner, window.get());
+        QQmlContext *context = view()->rootContext();
+        QCOMPARE(context->contextProperty("ui_View").value<QObject *>(), static_cast<QObject *>(view()));
+        QCOMPARE(context->contextProperty("hid").value<QObject *>(), static_cast<QObject *>(&window->hid));
+        QCOMPARE(context->contextProperty("ui_Ctl").value<QObject *>(), static_cast<QObject *>(window->controler));
+
+        QVERIFY(window->checkTimer.isSingleShot());
+        QCOMPARE(window->checkTimer.interval(), 2048);
+        QVERIFY(!window->checkTimer.isActive());
+    }
+
+    void mainSceneAnswersEveryNativeCall()
+    {
+        // The real scene must keep these root functions callable with QVariant arguments.
+        QObject *root = view()->rootObject();
+        QVERIFY(QMetaObject::invokeMethod(root, "initUI"));
+        QVERIFY(QMetaObject::invokeMethod(root, "run"));
+        QVERIFY(QMetaObject::invokeMethod(root, "setProtectUI", Q_ARG(QVariant, 100)));
+        QVERIFY(QMetaObject::invokeMethod(root, "setCurrentDPI", Q_ARG(QVariant, 2)));
+        QVERIFY(QMetaObject::invokeMethod(root, "detectKeyboard", Q_ARG(QVariant, true), Q_ARG(QVariant, 4)));
+        QVERIFY(QMetaObject::invokeMethod(root, "detectMouse", Q_ARG(QVariant, true), Q_ARG(QVariant, 0xF0),
+                                          Q_ARG(QVariant, 1), Q_ARG(QVariant, 2)));
+    }
+
+    void runFollowsInitUI()
+    {
+        useProbeScene();
+        view()->initUI();
+        QCoreApplication::postEvent(window.get(), new UserEvent(UserEvent::kRunUI));
+        QVERIFY(calls().isEmpty()); // both are queued
+        QTRY_COMPARE(calls(), QStringList({"initUI", "run"}));
+
+        QCoreApplication::postEvent(window.get(), new UserEvent(1234));
+        QCoreApplication::postEvent(window.get(), new QEvent(QEvent::User));
+        QCoreApplication::processEvents();
+        QCOMPARE(calls(), QStringList({"initUI", "run"}));
+    }
+
+    void busyLockIsCalledDirectly()
+    {
+        useProbeScene();
+        view()->setBusy(1500);
+        QCOMPARE(rootProperty("protectInterval").toInt(), 1500);
+        window->controler->setBusy(700);
+        QCOMPARE(rootProperty("protectInterval").toInt(), 700);
+        window->controler->setBusy();
+        QCOMPARE(rootProperty("protectInterval").toInt(), 0);
+    }
+
+    void dpiStageFromTheListenerThreadReachesTheScene()
+    {
+        useProbeScene();
+        QtConcurrent::run([this] { view()->setCurrentDPI(3); }).waitForFinished();
+        QTRY_COMPARE(rootProperty("currentDpiStage").toInt(), 2);
+        view()->setCurrentDPI(0);
+        QCOMPARE(rootProperty("currentDpiStage").toInt(), 2);
+        view()->setCurrentDPI(1);
+        QCOMPARE(rootProperty("currentDpiStage").toInt(), 0);
+    }
+
+    void clearHidBusyFreesTheLink()
+    {
+        window->hid.linkIdle = false;
+        view()->clearHidBusy();
+        QVERIFY(window->hid.linkIdle);
+    }
+
+    void checkWithoutADeviceHidesTheWindow()
+    {
+        window->showNormal();
+        QTest::ignoreMessage(QtDebugMsg, "Device DisConnect");
+        window->checkDevice();
+        QVERIFY(!window->isVisible());
+        QVERIFY(!deviceConnected);
+
+        // A second start restores the window only while a mouse is connected.
+        window->receiveMessage(QString());
+        QCoreApplication::processEvents();
+        QVERIFY(!window->isVisible());
+        deviceConnected = true;
+        window->receiveMessage(QString());
+        QTRY_VERIFY(window->isVisible());
+    }
+
+    void controllerMovesAndHidesTheWindow()
+    {
+        window->move(100, 100);
+        window->showNormal();
+        const QPoint start = window->pos();
+        window->controler->onXChanged(15);
+        window->controler->onYChanged(-5);
+        QCOMPARE(window->pos(), start + QPoint(15, -5));
+        window->controler->onClose();
+        QVERIFY(!window->isVisible());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // Offscreen tests have no OpenGL; the scene renders in software.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QApplication app(argc, argv);
+    TestView test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_view.moc"

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "storage/profilestore.h"
+
+#include <QQuickWidget>
+#include <QVariant>
+
+#include <array>
+#include <memory>
+
+class FileChooser;
+class Hid_Thread;
+
+// The bridge between the QML scene and the native side: every storage and
+// device action of the pages is one of its public slots ("ui_View" in QML).
+class myQQuickView : public QQuickWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kProfileBlockCount = 5;
+    static constexpr int kProfileBlockSize = 128;
+    using ProfileBlock = std::array<uchar, kProfileBlockSize>;
+
+    explicit myQQuickView(QWidget *parent = nullptr);
+    ~myQQuickView() override;
+
+    Hid_Thread *hid = nullptr;
+
+    bool isColorful = false;
+    bool isGun = false;
+    QString icType;
+    bool is55328 = false;
+
+    std::array<ProfileBlock, kProfileBlockCount> profileBlocks{};
+
+    ProfileStore &store() { return m_store; }
+    int currentProfile() const { return m_store.currentProfile(); }
+    // Replaces the file dialogs of import and export; the view does not own it.
+    void setFileChooser(FileChooser *chooser);
+
+public slots:
+    void clearHidBusy();
+    void initUI();
+    void runUI();
+    void resetApconfig();
+    bool loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
+    void setCurrentProfile(int profile);
+    QVariant getData(QVariant key, bool isRecovery = false);
+    QVariant getGlobalData(QVariant key, QVariant unused = QVariant());
+    QVariantList getDataList(QVariant key, bool isRecovery = false);
+    void setData(QVariant key, QVariant data);
+    void setGlobalData(QVariant key, QVariant tmpdata);
+    void setDataList(QVariant key, QVariantList datalist);
+    void setBusy(int busyTime);
+    void setCurrentDPI(int dpiValue);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    ProfileStore m_store;
+    std::unique_ptr<FileChooser> m_dialogs;
+    FileChooser *m_chooser = nullptr;
+};
