@@ -4,7 +4,6 @@
 #include "app/userevent.h"
 #include "view/myqquickview.h"
 
-#include <QDebug>
 
 bool deviceConnected = false;
 
@@ -29,13 +28,6 @@ Widget::~Widget()
 myQQuickView *Widget::view() const
 {
     return controler->view();
-}
-
-void Widget::checkDevice()
-{
-    qDebug() << "Device DisConnect";
-    deviceConnected = false;
-    setVisible(false);
 }
 
 void Widget::receiveMessage(QString)

@@ -62,6 +62,12 @@ public:
 
 public slots:
     uchar hidCS(uchar *cmd);
+    // Makes index the current device, loads its secrecy code and checks that
+    // the device echoes a random challenge.
+    bool chkDeviceIsEnCode(int index);
+    void USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]);
+    void USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]);
+    void hid553_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
 
 private:
     DeviceRecord *record(int index);

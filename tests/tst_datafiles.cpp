@@ -6,13 +6,19 @@
 //
 // The test runs in the folder that holds the installed modules/ copy.
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QList>
+#include <QMetaType>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
+#include <QStringList>
+#include <QVariant>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -205,13 +211,19 @@ GlobalFacts readGlobalFacts(Findings &found)
     return g;
 }
 
+// Four lower-case hex digits, the form udev compares USB IDs in.
+[[maybe_unused]] QString usbId(int id)
+{
+    return u"%1"_s.arg(id, 4, 16, QChar(u'0'));
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList languageFiles()
+QStringList installedLanguageFiles()
 {
     QStringList paths;
     const QStringList names = QDir(kLanguageDir).entryList({u"*.ini"_s}, QDir::Files, QDir::Name);
@@ -266,10 +278,12 @@ private slots:
     void udevRule();
 };
 
+// The files are checked where they are kept, not in the build folder's copy,
+// which a run of the program may have changed.
 void TestDataFiles::initTestCase()
 {
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-    QVERIFY2(QFileInfo(u"./modules"_s).isDir(), "modules/ is not beside the test executable");
+    QDir::setCurrent(QString::fromUtf8(KM7_SOURCE_DIR) + u"/data"_s);
+    QVERIFY2(QFileInfo(u"./modules"_s).isDir(), "data/modules/ is missing");
 }
 
 void TestDataFiles::settingsFilesParse_data()
@@ -280,7 +294,7 @@ void TestDataFiles::settingsFilesParse_data()
         QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
     for (int i = 1; i <= kProfileFiles; ++i)
         QTest::addRow("p%d.bin", i) << profilePath(i);
-    for (const QString &path : languageFiles()) {
+    for (const QString &path : installedLanguageFiles()) {
         if (path != kReferenceLanguage)
             QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
     }
@@ -438,8 +452,9 @@ void TestDataFiles::profileKeys()
     if (lines > 100 && lines != 1000)
         found << where(s, u"mouse/scrollRate"_s) + u": %1 is neither 1 to 100 nor 1000"_s.arg(lines);
 
+    // Effects run to 10 ("Spotlight") on mice with colour lighting.
     QList<int> light;
-    found << checkIntList(s, u"mouse/lightValue"_s, 3, 0, 7, &light);
+    found << checkIntList(s, u"mouse/lightValue"_s, 3, 0, 10, &light);
     if (light.size() == 3 && (light.at(1) > 4 || light.at(2) > 4))
         found << where(s, u"mouse/lightValue"_s) + u": speed and brightness are steps 0 to 4"_s;
     found << checkIntList(s, u"mouse/colorValue"_s, 24, 0, 255);
@@ -660,7 +675,7 @@ void TestDataFiles::recoilPresets()
 void TestDataFiles::languageFiles_data()
 {
     QTest::addColumn<QString>("path");
-    const QStringList paths = languageFiles();
+    const QStringList paths = installedLanguageFiles();
     for (const QString &path : paths)
         QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
     if (paths.isEmpty())
@@ -675,7 +690,7 @@ void TestDataFiles::languageFiles()
     QFETCH(QString, path);
     QVERIFY2(QFile::exists(path), qPrintable(path + u" is missing"_s));
     QSettings s(path, QSettings::IniFormat);
-    QSettings reference(kReferenceLanguage, QSettings::IniFormat);
+    const QSettings reference(kReferenceLanguage, QSettings::IniFormat);
     Findings found;
 
     const QStringList groups = s.childGroups();
@@ -758,10 +773,7 @@ void TestDataFiles::trayIcon()
 // Without a rule for a supported mouse, users other than root never find it.
 void TestDataFiles::udevRule()
 {
-#ifndef KM7_SOURCE_DIR
-    QSKIP("KM7_SOURCE_DIR is not defined, so the udev rule cannot be found");
-#else
-    const QString rulesPath = QStringLiteral(KM7_SOURCE_DIR) + u"/data/udev/70-km7-config.rules"_s;
+    const QString rulesPath = u"./udev/70-km7-config.rules"_s;
     QFile file(rulesPath);
     QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(rulesPath + u" is missing"_s));
     QStringList rules;
@@ -779,9 +791,8 @@ void TestDataFiles::udevRule()
         const QString group = QString::number(n) + u'/';
         int vid = 0, pid = 0;
         found << checkHex(s, group + u"vid"_s, 1, 0xFFFF, &vid) << checkHex(s, group + u"pid"_s, 1, 0xFFFF, &pid);
-        // udev compares the sysfs text, which is four lower-case hex digits.
-        const QString vendor = u"ATTRS{idVendor}==\"%1\""_s.arg(vid, 4, 16, u'0');
-        const QString product = u"ATTRS{idProduct}==\"%1\""_s.arg(pid, 4, 16, u'0');
+        const QString vendor = u"ATTRS{idVendor}==\"%1\""_s.arg(usbId(vid));
+        const QString product = u"ATTRS{idProduct}==\"%1\""_s.arg(usbId(pid));
         bool covered = false;
         for (const QString &rule : rules) {
             covered = covered
@@ -789,10 +800,9 @@ void TestDataFiles::udevRule()
                           && rule.contains(product) && rule.contains(u"TAG+=\"uaccess\""_s));
         }
         if (!covered)
-            found << rulesPath + u" has no uaccess rule for %1:%2"_s.arg(vid, 4, 16, u'0').arg(pid, 4, 16, u'0');
+            found << rulesPath + u" has no uaccess rule for %1:%2"_s.arg(usbId(vid), usbId(pid));
     }
     QVERIFY2(found.isEmpty(), found.report().constData());
-#endif
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)

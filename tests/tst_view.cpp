@@ -131,11 +131,13 @@ private slots:
 
     void checkWithoutADeviceHidesTheWindow()
     {
+        sim::VirtualMouse::instance().unplug();
         window->showNormal();
         QTest::ignoreMessage(QtDebugMsg, "Device DisConnect");
         window->checkDevice();
         QVERIFY(!window->isVisible());
         QVERIFY(!deviceConnected);
+        QVERIFY(window->hid.deviceList.at(0).path.isEmpty());
 
         // A second start restores the window only while a mouse is connected.
         window->receiveMessage(QString());
@@ -144,6 +146,22 @@ private slots:
         deviceConnected = true;
         window->receiveMessage(QString());
         QTRY_VERIFY(window->isVisible());
+    }
+
+    void checkWithTheMouseBringsTheSceneUp()
+    {
+        useProbeScene();
+        window->showNormal();
+        view()->setEnabled(false);
+        QTest::ignoreMessage(QtDebugMsg, "Device Connect");
+        window->checkDevice();
+        QVERIFY(deviceConnected);
+        QVERIFY(window->isVisible());
+        QVERIFY(view()->isEnabled());
+        QVERIFY(window->hid.linkIdle);
+        QCOMPARE(window->hid.currentDevice, 0);
+        QCOMPARE(window->hid.deviceList.at(0).path2, QString::fromLatin1(sim::VirtualMouse::kEventPath));
+        QTRY_COMPARE(calls(), QStringList({"initUI", "run"}));
     }
 
     void controllerMovesAndHidesTheWindow()
