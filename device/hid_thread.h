@@ -75,6 +75,9 @@ private:
     void closeCommandInterface();
     bool waitLinkIdle();
     void settlePause();
+    // Opens the command interface and sends txReport (enciphered when the
+    // device asks for it); false when the exchange cannot go on.
+    bool sendCommandReport(int length, int &reportLength, bool &encoded);
     bool sendCommand(int length, bool settle);
     bool readCommand(int length);
     bool endExchange(bool result);

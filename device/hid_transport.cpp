@@ -79,22 +79,28 @@ bool Hid_Thread::endExchange(bool result)
     return result;
 }
 
+bool Hid_Thread::sendCommandReport(int length, int &reportLength, bool &encoded)
+{
+    const DeviceRecord *device = record(currentDevice);
+    if (!device || !openCommandInterface(currentDevice))
+        return false;
+    // A record without a usable report length cannot carry a block at all.
+    if (length > 0 && device->reportLength < 1)
+        return false;
+    reportLength = device->reportLength;
+    encoded = device->isEncode;
+    if (encoded)
+        encryptReport(txReport);
+    return openCommandInterface(currentDevice)
+        && hid_send_feature_report(cmdHandle, txReport.data(), txReport.size()) >= 0;
+}
+
 bool Hid_Thread::sendCommand(int length, bool settle)
 {
     QCoreApplication::processEvents();
-    const DeviceRecord *device = record(currentDevice);
-    if (!device || !openCommandInterface(currentDevice))
-        return endExchange(false);
-    // A record without a usable report length cannot carry a block at all.
-    if (length > 0 && device->reportLength < 1)
-        return endExchange(false);
-    length = qMin(length, kBlockCapacity);
-    const int reportLength = device->reportLength;
-    if (device->isEncode)
-        encryptReport(txReport);
-
-    if (!openCommandInterface(currentDevice)
-        || hid_send_feature_report(cmdHandle, txReport.data(), txReport.size()) < 0)
+    int reportLength = 0;
+    bool encoded = false;
+    if (!sendCommandReport(length, reportLength, encoded))
         return endExchange(false);
     if (settle)
         settlePause();
@@ -119,19 +125,9 @@ bool Hid_Thread::sendCommand(int length, bool settle)
 
 bool Hid_Thread::readCommand(int length)
 {
-    const DeviceRecord *device = record(currentDevice);
-    if (!device || !openCommandInterface(currentDevice))
-        return endExchange(false);
-    if (length > 0 && device->reportLength < 1)
-        return endExchange(false);
-    length = qMin(length, kBlockCapacity);
-    const int reportLength = device->reportLength;
-    const bool encoded = device->isEncode;
-    if (encoded)
-        encryptReport(txReport);
-
-    if (!openCommandInterface(currentDevice)
-        || hid_send_feature_report(cmdHandle, txReport.data(), txReport.size()) < 0)
+    int reportLength = 0;
+    bool encoded = false;
+    if (!sendCommandReport(length, reportLength, encoded))
         return endExchange(false);
     if (!openCommandInterface(currentDevice)
         || hid_get_feature_report(cmdHandle, rxReport.data(), rxReport.size()) < 0)
