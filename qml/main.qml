@@ -8,8 +8,7 @@ Item {
     height: 640
     visible: false
 
-    property int initCount: 0
-    property int protectInterval: -1
+    // Index of the DPI stage the mouse reports as current; -1 until it does.
     property int currentDpiStage: -1
 
     signal msg_KB(var isDown, var usbCode)
@@ -17,7 +16,6 @@ Item {
 
     // Native calls pass QVariant arguments, so these functions stay untyped.
     function initUI() {
-        initCount += 1
         visible = true
     }
 
@@ -25,7 +23,6 @@ Item {
     }
 
     function setProtectUI(interval) {
-        protectInterval = interval
     }
 
     function setCurrentDPI(dpiValue) {
