@@ -11,27 +11,46 @@
 #include <QDebug>
 #include <QSettings>
 
+namespace {
+// Profile blocks the view keeps a copy of: the first two always, the recoil ones with recoil presets.
+constexpr uint kBasicProfileBlocks = 2;
+constexpr uint kAllProfileBlocks = 5;
+} // namespace
+
 void Widget::checkDevice()
 {
     QSettings global(ProfileStore::kGlobalPath, QSettings::IniFormat);
     DeviceList devices = devicetable::read(global);
     devicetable::locateInterfaces(devices);
-    hid.deviceList = devices;
+    hid.replaceDeviceList(devices);
 
-    for (int index = 0; index < hid.deviceList.size(); ++index) {
-        if (hid.deviceList.at(index).path.isEmpty() || !hid.chkDeviceIsEnCode(index))
+    for (int index = 0; index < devices.size(); ++index) {
+        if (devices.at(index).path.isEmpty() || !hid.chkDeviceIsEnCode(index))
             continue;
-        qDebug() << "Device Connect";
-        view()->clearHidBusy();
-        deviceConnected = true;
-        view()->setEnabled(true);
-        view()->initUI();
-        // runUI() must follow the queued initUI(), one event-loop pass later.
-        QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUI));
+        connectedSequence();
         return;
     }
 
     qDebug() << "Device DisConnect";
     deviceConnected = false;
     setVisible(false);
+}
+
+void Widget::connectedSequence()
+{
+    qDebug() << "Device Connect";
+    myQQuickView *ui = view();
+    ui->clearHidBusy();
+    deviceConnected = true;
+    notify(QStringLiteral("Info"), QStringLiteral("Detect Device"));
+    hid.startMonitoring(uint(hid.currentDevice));
+    if (ui->icType == QLatin1String("560")) {
+        const uint blocks = ui->isGun ? kAllProfileBlocks : kBasicProfileBlocks;
+        for (uint block = 0; block < blocks; ++block)
+            ui->mouseReadProfile(block);
+    }
+    ui->setEnabled(true);
+    ui->initUI();
+    // runUI() must follow the queued initUI(), one event-loop pass later.
+    QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUI));
 }

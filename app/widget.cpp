@@ -1,11 +1,29 @@
 #include "app/widget.h"
 
+#include "app/devicechangemonitor.h"
 #include "app/ui_controler.h"
 #include "app/userevent.h"
 #include "view/myqquickview.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
 
 bool deviceConnected = false;
+
+namespace {
+
+const char kTrayMenuStyle[] =
+    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+    "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+    "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+    "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+    "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
+    "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+    "QMenu::indicator { width: 13px; height: 13px; } "
+    "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
+
+} // namespace
 
 Widget::Widget(QWidget *parent)
     : QWidget(parent)
@@ -17,17 +35,57 @@ Widget::Widget(QWidget *parent)
     checkTimer.setInterval(kDeviceCheckDelayMs);
     checkTimer.setSingleShot(true);
     connect(&checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
+    setupTray();
+
+    DeviceChangeMonitor &monitor = DeviceChangeMonitor::instance();
+    connect(&monitor, &DeviceChangeMonitor::deviceChanged, this, &Widget::deviceChanged);
+    monitor.watchSystem();
 }
 
 Widget::~Widget()
 {
     hid.stopEventListener();
+    // The listener reaches this window; it must be gone before the window is.
+    hid.waitForListener();
     controler->deleteLater();
 }
 
 myQQuickView *Widget::view() const
 {
     return controler->view();
+}
+
+void Widget::setupTray()
+{
+    trayIcon = new QSystemTrayIcon(this);
+    auto *quit = new QAction(tr("Quit (&Q)"), this);
+    connect(quit, &QAction::triggered, this, &Widget::exitSYS);
+    auto *menu = new QMenu(this);
+    menu->addAction(quit);
+    menu->setStyleSheet(QString::fromLatin1(kTrayMenuStyle));
+    trayIcon->setContextMenu(menu);
+    trayIcon->setToolTip(QStringLiteral("TARNWELL KESTREL MOUSE KM7"));
+    trayIcon->setIcon(QIcon(QStringLiteral("./modules/img/logo.ico")));
+    connect(trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+    trayIcon->show();
+}
+
+void Widget::notify(const QString &title, const QString &text)
+{
+    trayIcon->showMessage(title, text, QSystemTrayIcon::Information, kBalloonMs);
+    emit notified(title, text);
+}
+
+void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick && deviceConnected)
+        QMetaObject::invokeMethod(this, &Widget::restoreWindow, Qt::QueuedConnection);
+}
+
+void Widget::exitSYS()
+{
+    hid.stopEventListener();
+    QCoreApplication::exit(0);
 }
 
 void Widget::receiveMessage(QString)
@@ -43,6 +101,12 @@ void Widget::restoreWindow()
     showNormal();
     raise();
     activateWindow();
+}
+
+void Widget::deviceChanged()
+{
+    if (!hid.listenerRunning)
+        checkTimer.start();
 }
 
 void Widget::customEvent(QEvent *event)

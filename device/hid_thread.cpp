@@ -14,6 +14,7 @@ Hid_Thread::Hid_Thread(QObject *parent)
 Hid_Thread::~Hid_Thread()
 {
     stopEventListener();
+    waitForListener();
     // A window torn down mid-exchange must not leak the device handles.
     closeCommandInterface();
     if (eventHandle) {
@@ -27,9 +28,16 @@ uchar Hid_Thread::hidCS(uchar *cmd)
     return commandChecksum(cmd);
 }
 
-void Hid_Thread::stopEventListener()
+DeviceRecord Hid_Thread::deviceRecord(int index) const
 {
-    listenerRunning = false;
+    QMutexLocker lock(&deviceListMutex);
+    return index >= 0 && index < deviceList.size() ? deviceList.at(index) : DeviceRecord();
+}
+
+void Hid_Thread::replaceDeviceList(const DeviceList &devices)
+{
+    QMutexLocker lock(&deviceListMutex);
+    deviceList = devices;
 }
 
 void Hid_Thread::encryptReport(CommandReport &report)

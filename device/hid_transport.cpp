@@ -17,23 +17,18 @@
 #include <cstring>
 #include <vector>
 
-DeviceRecord *Hid_Thread::record(int index)
-{
-    if (index < 0 || index >= deviceList.size())
-        return nullptr;
-    return &deviceList[index];
-}
-
 hid_device *Hid_Thread::openCommandInterface(int index)
 {
-    DeviceRecord *device = record(index);
-    if (!device || device->path.isEmpty())
+    const QString path = deviceRecord(index).path;
+    if (path.isEmpty())
         return nullptr;
     closeCommandInterface();
-    cmdHandle = hid_open_path(device->path.toLatin1().constData());
+    cmdHandle = hid_open_path(path.toLatin1().constData());
     if (!cmdHandle) {
         // The device counts as lost until discovery fills the path again.
-        device->path.clear();
+        QMutexLocker lock(&deviceListMutex);
+        if (index < deviceList.size())
+            deviceList[index].path.clear();
         return nullptr;
     }
     hid_set_nonblocking(cmdHandle, 0);
@@ -81,14 +76,14 @@ bool Hid_Thread::endExchange(bool result)
 
 bool Hid_Thread::sendCommandReport(int length, int &reportLength, bool &encoded)
 {
-    const DeviceRecord *device = record(currentDevice);
-    if (!device || !openCommandInterface(currentDevice))
+    const DeviceRecord device = deviceRecord(currentDevice);
+    if (!openCommandInterface(currentDevice))
         return false;
     // A record without a usable report length cannot carry a block at all.
-    if (length > 0 && device->reportLength < 1)
+    if (length > 0 && device.reportLength < 1)
         return false;
-    reportLength = device->reportLength;
-    encoded = device->isEncode;
+    reportLength = device.reportLength;
+    encoded = device.isEncode;
     if (encoded)
         encryptReport(txReport);
     return openCommandInterface(currentDevice)
@@ -168,13 +163,38 @@ Hid_Thread::Exchange Hid_Thread::transmit(const char *failureLine, const Command
 }
 
 Hid_Thread::Exchange Hid_Thread::request(const char *failureLine, const CommandReport &report,
-                                         int blockLength)
+                                         const CommandReport &answerPreset, int blockLength,
+                                         const uchar *blockPreset)
 {
     if (!waitLinkIdle()) {
         qDebug().noquote() << failureLine;
         return Exchange::LinkBusy;
     }
     txReport = report;
-    rxReport.fill(0);
-    return readCommand(qBound(0, blockLength, kBlockCapacity)) ? Exchange::Done : Exchange::Failed;
+    rxReport = answerPreset;
+    rxReport[0] = 0x00; // the report ID hid_get_feature_report asks for
+    blockLength = qBound(0, blockLength, kBlockCapacity);
+    if (blockPreset && blockLength > 0)
+        std::memcpy(blockBuffer, blockPreset, size_t(blockLength));
+    return readCommand(blockLength) ? Exchange::Done : Exchange::Failed;
+}
+
+Hid_Thread::Exchange Hid_Thread::send(const CommandSpec &command, std::initializer_list<uchar> parameters,
+                                      const uchar *block, int blockLength)
+{
+    const CommandReport report = makeCommandReport(command.code, parameters);
+    if (command.transfer == Transfer::SendQuick) {
+        const Exchange result = transmit(command.failureLine, report, nullptr, 0, false);
+        if (result != Exchange::LinkBusy)
+            Clock::current().sleep(kQuickCommandPauseMs);
+        return result;
+    }
+    return transmit(command.failureLine, report, block,
+                    blockLength < 0 ? command.blockLength : blockLength, true);
+}
+
+Hid_Thread::Exchange Hid_Thread::read(const CommandSpec &command, std::initializer_list<uchar> parameters,
+                                      const CommandReport &answerPreset)
+{
+    return request(command.failureLine, makeCommandReport(command.code, parameters), answerPreset);
 }

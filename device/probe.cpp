@@ -20,10 +20,10 @@ bool Hid_Thread::chkDeviceIsEnCode(int index)
     for (uchar &byte : challenge)
         byte = uchar(generator.generate() & 0xFF);
 
-    const DeviceRecord *device = record(index);
-    if (device && device->sCode.size() == kSecrecyCodeLength) {
+    const QString code = deviceRecord(index).sCode;
+    if (code.size() == kSecrecyCodeLength) {
         for (int i = 0; i < kSecrecyCodeLength; ++i)
-            SecrecyCode[i + 1] = uchar(device->sCode.at(i).toLatin1());
+            SecrecyCode[i + 1] = uchar(code.at(i).toLatin1());
     }
 
     uchar echo[4] = {challenge[0], challenge[1], challenge[2], challenge[3]};

@@ -4,11 +4,14 @@
 
 #include <QList>
 #include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
 
 namespace sim {
 
-// Time that passes only when the code under test sleeps. Installs itself for
-// its lifetime, so a test declares one and every pause becomes a record.
+// Time that passes only when the test's thread sleeps or advances it. Other
+// threads (the event listener) sleep until the test's thread has moved time
+// far enough. Installs itself for its lifetime.
 class VirtualClock final : public Clock
 {
 public:
@@ -18,12 +21,19 @@ public:
     void sleep(int ms) override;
     qint64 now() const override;
 
+    // Moves time on, waking the threads whose sleep has run out.
+    void advance(int ms);
+
+    // The pauses taken on the test's thread, in order.
     QList<int> pauses() const;
     void clearPauses();
 
 private:
     mutable QMutex m_mutex;
+    QWaitCondition m_moved;
+    QThread *m_owner;
     qint64 m_now = 0;
+    bool m_released = false;
     QList<int> m_pauses;
 };
 

@@ -1,5 +1,6 @@
 #include "sim/virtualmouse.h"
 
+#include "app/devicechangemonitor.h"
 #include "device/clock.h"
 
 #include <cstring>
@@ -11,9 +12,6 @@ const char *const VirtualMouse::kEventPath = "virtual:km7/event";
 const char *const VirtualMouse::kKeyboardPath = "virtual:keyboard";
 
 namespace {
-
-constexpr int kReportSize = 9;
-constexpr uchar kProbeCommand = 0x00;
 
 // A keyboard that is attached too, so enumeration is never just the mouse.
 constexpr quint16 kKeyboardVendor = 0x1d6b;
@@ -29,9 +27,10 @@ VirtualMouse &VirtualMouse::instance()
 
 VirtualMouse::VirtualMouse() = default;
 
-void VirtualMouse::reset()
+void VirtualMouse::reset(const Firmware::Config &config)
 {
     QMutexLocker lock(&m_mutex);
+    m_firmware = Firmware(config);
     m_plugged = true;
     m_commandPresent = true;
     m_eventPresent = true;
@@ -41,27 +40,52 @@ void VirtualMouse::reset()
     m_faults.clear();
     m_log.clear();
     m_received.clear();
-    m_answer.clear();
     m_input.clear();
     m_events.clear();
+}
+
+Firmware::Config VirtualMouse::config() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_firmware.config();
+}
+
+FirmwareState VirtualMouse::state() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_firmware.state();
+}
+
+QString VirtualMouse::describe() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_firmware.describe();
 }
 
 void VirtualMouse::plug()
 {
-    QMutexLocker lock(&m_mutex);
-    if (!m_plugged) {
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_plugged)
+            return;
         m_plugged = true;
         m_opens = 0;
     }
+    DeviceChangeMonitor::instance().notify();
 }
 
 void VirtualMouse::unplug()
 {
-    QMutexLocker lock(&m_mutex);
-    m_plugged = false;
-    ++m_generation; // handles opened before are dead
-    m_input.clear();
-    m_events.clear();
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_plugged)
+            return;
+        m_plugged = false;
+        ++m_generation; // handles opened before are dead
+        m_input.clear();
+        m_events.clear();
+    }
+    DeviceChangeMonitor::instance().notify();
 }
 
 bool VirtualMouse::isPlugged() const
@@ -145,6 +169,13 @@ void VirtualMouse::pushEvent(const QByteArray &report)
     m_events.push_back(report);
 }
 
+void VirtualMouse::pressDpiButton(int stage)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_plugged)
+        m_events.push_back(m_firmware.pressDpiButton(stage));
+}
+
 void VirtualMouse::log(Interface interface, Report report, const QByteArray &bytes)
 {
     m_log.append({Clock::current().now(), interface, report, bytes});
@@ -204,19 +235,12 @@ int VirtualMouse::sendFeature(Handle *handle, const unsigned char *data, size_t 
         return -1;
     const QByteArray report(reinterpret_cast<const char *>(data), int(length));
     log(handle->interface, Report::FeatureSent, report);
-    if (handle->interface == Interface::Command && int(length) == kReportSize)
-        firmwareCommand(report);
+    if (handle->interface == Interface::Command) {
+        m_received.append({m_firmware.receiveCommand(report), {}});
+        for (const QByteArray &input : m_firmware.takeInput())
+            m_input.push_back(input);
+    }
     return int(length);
-}
-
-void VirtualMouse::firmwareCommand(const QByteArray &report)
-{
-    m_received.append({report, {}});
-    // The answer is a plain 9-byte report; the probe echoes its four challenge bytes.
-    m_answer = QByteArray(kReportSize, '\0');
-    m_answer[1] = report[1];
-    if (uchar(report[1]) == kProbeCommand)
-        m_answer.replace(2, 4, report.mid(2, 4));
 }
 
 int VirtualMouse::getFeature(Handle *handle, unsigned char *data, size_t length)
@@ -224,7 +248,9 @@ int VirtualMouse::getFeature(Handle *handle, unsigned char *data, size_t length)
     QMutexLocker lock(&m_mutex);
     if (!usable(handle) || !data || length == 0 || takeFault(Fault::GetFeature))
         return -1;
-    QByteArray answer = m_answer.isEmpty() ? QByteArray(kReportSize, '\0') : m_answer;
+    QByteArray answer = m_firmware.answer();
+    if (answer.isEmpty())
+        answer = QByteArray(Firmware::kReportSize, '\0');
     answer[0] = char(data[0]); // the report ID the host asked for
     const int n = qMin(int(length), answer.size());
     std::memcpy(data, answer.constData(), size_t(n));
@@ -239,8 +265,11 @@ int VirtualMouse::write(Handle *handle, const unsigned char *data, size_t length
         return -1;
     const QByteArray report(reinterpret_cast<const char *>(data), int(length));
     log(handle->interface, Report::Output, report);
-    if (handle->interface == Interface::Command && !m_received.isEmpty())
-        m_received.last().block += report.mid(1);
+    if (handle->interface == Interface::Command) {
+        m_firmware.receiveOutput(report);
+        if (!m_received.isEmpty())
+            m_received.last().block += report.mid(1);
+    }
     return int(length);
 }
 

@@ -6,6 +6,8 @@
 #include <QMutex>
 #include <QString>
 
+#include "sim/firmware.h"
+
 #include <deque>
 
 namespace sim {
@@ -63,8 +65,12 @@ public:
 
     static VirtualMouse &instance();
 
-    // Factory state: plugged, both interfaces present, nothing logged or queued.
-    void reset();
+    // Factory state: plugged, both interfaces present, nothing logged or
+    // queued, and a new firmware of the given kind.
+    void reset(const Firmware::Config &config = {});
+    Firmware::Config config() const;
+    FirmwareState state() const;
+    QString describe() const;
     void plug();
     void unplug();
     bool isPlugged() const;
@@ -83,6 +89,8 @@ public:
     void queueInput(const QByteArray &report);
     // A report the mouse sends on its event interface.
     void pushEvent(const QByteArray &report);
+    // The user presses the DPI button: the firmware switches stage and reports it.
+    void pressDpiButton(int stage);
 
     // --- called by the hidapi layer -------------------------------------------------
     struct Handle
@@ -108,7 +116,6 @@ private:
     bool takeFault(Fault fault);
     bool usable(const Handle *handle) const;
     void log(Interface interface, Report report, const QByteArray &bytes);
-    void firmwareCommand(const QByteArray &report);
 
     mutable QMutex m_mutex;
     bool m_plugged = true;
@@ -120,7 +127,7 @@ private:
     std::map<Fault, int> m_faults;
     QList<WireEntry> m_log;
     QList<ReceivedCommand> m_received;
-    QByteArray m_answer;
+    Firmware m_firmware;
     std::deque<QByteArray> m_input;
     std::deque<QByteArray> m_events;
 };

@@ -210,7 +210,7 @@ private slots:
         mouse.queueInput(pattern(64));
         mouse.queueInput(pattern(64));
 
-        const auto result = isRead ? hid->request(kFailLine, makeCommandReport(0x8C, {1}), 128)
+        const auto result = isRead ? hid->request(kFailLine, makeCommandReport(0x8C, {1}), {}, 128)
                                    : sendBlock(pattern(128));
         QCOMPARE(result, Hid_Thread::Exchange::Failed);
         QCOMPARE(mouse.wireLog().size(), reportsBeforeFailure);
@@ -235,7 +235,7 @@ private slots:
         for (int offset = 0; offset < 128; offset += reportLength)
             mouse.queueInput(block.mid(offset, reportLength));
 
-        QCOMPARE(hid->request(kFailLine, makeCommandReport(0x8C, {1}), 128), Hid_Thread::Exchange::Done);
+        QCOMPARE(hid->request(kFailLine, makeCommandReport(0x8C, {1}), {}, 128), Hid_Thread::Exchange::Done);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(hid->blockBuffer), 128), block);
         QCOMPARE(mouse.wireLog(Report::Input).size(), 128 / reportLength);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(hid->rxReport.data()), 9),
@@ -247,7 +247,7 @@ private slots:
     {
         mouse.failNext(Fault::BlockNeverArrives);
         mouse.queueInput(pattern(64));
-        QCOMPARE(hid->request(kFailLine, makeCommandReport(0x8C, {1}), 128), Hid_Thread::Exchange::Failed);
+        QCOMPARE(hid->request(kFailLine, makeCommandReport(0x8C, {1}), {}, 128), Hid_Thread::Exchange::Failed);
         QCOMPARE(clock->pauses(), QList<int>{Hid_Thread::kBlockReadTimeoutMs});
         QVERIFY(hid->linkIdle);
         QVERIFY(mouse.wireLog(Report::Input).isEmpty());
@@ -267,7 +267,7 @@ private slots:
     {
         useDevice(0);
         QCOMPARE(sendBlock(pattern(8)), Hid_Thread::Exchange::Failed);
-        QCOMPARE(hid->request(kFailLine, makeCommandReport(0x8C), 128), Hid_Thread::Exchange::Failed);
+        QCOMPARE(hid->request(kFailLine, makeCommandReport(0x8C), {}, 128), Hid_Thread::Exchange::Failed);
         QVERIFY(mouse.wireLog().isEmpty());
         QVERIFY(hid->linkIdle);
         // A plain command needs no block and still goes through.
@@ -283,10 +283,14 @@ private slots:
 
     void encryptedDeviceGetsCipheredReports()
     {
+        sim::FirmwareConfig config;
+        config.encrypted = true;
+        config.secrecyCode = QStringLiteral("472915");
+        mouse.reset(config);
         useDevice(64, true);
         const uchar code[8] = {0, '4', '7', '2', '9', '1', '5', 0};
         std::copy(code, code + 8, SecrecyCode);
-        const CommandReport plain = makeCommandReport(0x0B, {2});
+        const CommandReport plain = makeCommandReport(0x03, {1, 2, 3, 4});
 
         QCOMPARE(hid->transmit(kFailLine, plain, nullptr, 0, false), Hid_Thread::Exchange::Done);
         CommandReport expected = plain;
@@ -294,13 +298,12 @@ private slots:
         const QByteArray wire = mouse.wireLog(Report::FeatureSent).first().bytes;
         QCOMPARE(wire, QByteArray(reinterpret_cast<const char *>(expected.data()), 9));
         QCOMPARE(wire.at(0), '\0'); // the report ID is never enciphered
+        QCOMPARE(mouse.state().keyboardOptions, (std::array<uchar, 4>{1, 2, 3, 4}));
 
-        // A plain answer is deciphered in place after the read.
-        QCOMPARE(hid->request(kFailLine, plain), Hid_Thread::Exchange::Done);
-        CommandReport answer{};
-        answer[1] = uchar(mouse.received().last().report.at(1));
-        cipher::decrypt(&answer[1], SecrecyCode);
-        QCOMPARE(hid->rxReport, answer);
+        // The firmware enciphers its answer; the host deciphers it in place.
+        QCOMPARE(hid->request(kFailLine, makeCommandReport(0x83)), Hid_Thread::Exchange::Done);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(hid->rxReport.data() + 1), 5), bytes({0x83, 1, 2, 3, 4}));
+        QVERIFY(mouse.wireLog(Report::FeatureReceived).last().bytes.mid(1, 5) != bytes({0x83, 1, 2, 3, 4}));
         std::fill(SecrecyCode, SecrecyCode + 8, 0);
     }
 

@@ -82,6 +82,12 @@ void myQQuickView::setCurrentProfile(int profile)
     m_store.setCurrentProfile(profile);
 }
 
+void myQQuickView::mouseReadProfile(uint profileNo)
+{
+    if (hid && profileNo < uint(kProfileBlockCount))
+        hid->hid560_8CH_readProfile(profileBlocks[profileNo].data(), uchar(profileNo));
+}
+
 QVariant myQQuickView::getData(QVariant key, bool isRecovery)
 {
     return m_store.data(key.toString(), isRecovery);

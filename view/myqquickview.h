@@ -49,6 +49,8 @@ public slots:
     void resetProfile(int profile);
     void copyProfile(int destprofile, int srcprofile);
     void setCurrentProfile(int profile);
+    // The mouse's profile block overwrites the view's copy (blocks 0 to 4).
+    void mouseReadProfile(uint profileNo);
     QVariant getData(QVariant key, bool isRecovery = false);
     QVariant getGlobalData(QVariant key, QVariant unused = QVariant());
     QVariantList getDataList(QVariant key, bool isRecovery = false);

@@ -1,0 +1,12 @@
+#include "app/devicechangemonitor.h"
+
+DeviceChangeMonitor &DeviceChangeMonitor::instance()
+{
+    static DeviceChangeMonitor monitor;
+    return monitor;
+}
+
+void DeviceChangeMonitor::notify()
+{
+    emit deviceChanged();
+}
