@@ -26,9 +26,12 @@ km7_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# km7_build [build folder] [extra CMake options...]
 km7_build() {
-  cmake -S "$KM7_ROOT" -B "$KM7_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$KM7_BUILD" -j2
+  local folder=${1:-$KM7_BUILD}
+  shift || true
+  cmake -S "$KM7_ROOT" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$folder" -j2
 }
 
 # Starts Xvfb on a free display when there is none; stops it when the script ends.
@@ -38,7 +41,7 @@ km7_ensure_display() {
   while [ -e "/tmp/.X11-unix/X${number}" ] || [ -e "/tmp/.X${number}-lock" ]; do
     number=$((number + 1))
   done
-  Xvfb ":${number}" -screen 0 1280x800x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":${number}" -screen 0 1920x1080x24 -noreset -nolisten tcp >/dev/null 2>&1 &
   KM7_XVFB_PID=$!
   trap 'kill "$KM7_XVFB_PID" 2>/dev/null' EXIT
   export DISPLAY=":${number}"

@@ -223,8 +223,9 @@ QString Firmware::describe() const
     for (const auto &[slot, macro] : s.macros)
         lines << QStringLiteral("Macro slot %1: %2").arg(slot).arg(hex(macro.left(32)) + QStringLiteral(" …"));
     if (is560) {
+        // Lighting (71 to 73) and DPI (82 to 100) are what the host changes most.
         for (int i = 0; i < FirmwareState::kProfileBlocks; ++i)
-            lines << QStringLiteral("Profile block %1: %2").arg(i).arg(hex(s.profileBlocks[size_t(i)].mid(64)));
+            lines << QStringLiteral("Profile block %1, bytes 71-100: %2").arg(i).arg(hex(s.profileBlocks[size_t(i)].mid(71, 30)));
     }
     return lines.join(QLatin1Char('\n'));
 }

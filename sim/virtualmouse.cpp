@@ -10,6 +10,7 @@ namespace sim {
 const char *const VirtualMouse::kCommandPath = "virtual:km7/command";
 const char *const VirtualMouse::kEventPath = "virtual:km7/event";
 const char *const VirtualMouse::kKeyboardPath = "virtual:keyboard";
+const char *const VirtualMouse::kSecondCommandPath = "virtual:km7/command-2";
 
 namespace {
 
@@ -34,6 +35,8 @@ void VirtualMouse::reset(const Firmware::Config &config)
     m_plugged = true;
     m_commandPresent = true;
     m_eventPresent = true;
+    m_secondCommand = false;
+    m_mostEventHandles = m_eventHandles;
     ++m_generation;
     m_openHandles = 0;
     m_opens = 0;
@@ -151,6 +154,18 @@ int VirtualMouse::openHandles() const
     return m_openHandles;
 }
 
+void VirtualMouse::setSecondCommandInterface(bool present)
+{
+    QMutexLocker lock(&m_mutex);
+    m_secondCommand = present;
+}
+
+int VirtualMouse::mostEventHandlesAtOnce() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_mostEventHandles;
+}
+
 int VirtualMouse::opensSincePlug() const
 {
     QMutexLocker lock(&m_mutex);
@@ -189,6 +204,8 @@ QList<VirtualMouse::Enumerated> VirtualMouse::enumerate(quint16 vid, quint16 pid
         all.append({kCommandPath, kVendorId, kProductId, kCommandUsagePage, kCommandUsage});
     if (m_plugged && m_eventPresent)
         all.append({kEventPath, kVendorId, kProductId, kEventUsagePage, kEventUsage});
+    if (m_plugged && m_commandPresent && m_secondCommand)
+        all.append({kSecondCommandPath, kVendorId, kProductId, kCommandUsagePage, kCommandUsage});
     QList<Enumerated> matching;
     for (const Enumerated &entry : all) {
         if ((vid == 0 || vid == entry.vid) && (pid == 0 || pid == entry.pid))
@@ -203,7 +220,8 @@ VirtualMouse::Handle *VirtualMouse::open(const char *path)
     if (!path || takeFault(Fault::Open) || !m_plugged)
         return nullptr;
     Interface interface;
-    if (std::strcmp(path, kCommandPath) == 0 && m_commandPresent)
+    const bool secondCommand = m_secondCommand && std::strcmp(path, kSecondCommandPath) == 0;
+    if ((std::strcmp(path, kCommandPath) == 0 || secondCommand) && m_commandPresent)
         interface = Interface::Command;
     else if (std::strcmp(path, kEventPath) == 0 && m_eventPresent)
         interface = Interface::Event;
@@ -211,6 +229,8 @@ VirtualMouse::Handle *VirtualMouse::open(const char *path)
         return nullptr;
     ++m_openHandles;
     ++m_opens;
+    if (interface == Interface::Event)
+        m_mostEventHandles = qMax(m_mostEventHandles, ++m_eventHandles);
     return new Handle{interface, m_generation};
 }
 
@@ -220,6 +240,8 @@ void VirtualMouse::close(Handle *handle)
         return;
     QMutexLocker lock(&m_mutex);
     --m_openHandles;
+    if (handle->interface == Interface::Event)
+        --m_eventHandles;
     delete handle;
 }
 

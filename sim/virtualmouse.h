@@ -62,6 +62,7 @@ public:
     static const char *const kCommandPath;
     static const char *const kEventPath;
     static const char *const kKeyboardPath;
+    static const char *const kSecondCommandPath;
 
     static VirtualMouse &instance();
 
@@ -75,6 +76,8 @@ public:
     void unplug();
     bool isPlugged() const;
     void setInterfacePresent(Interface interface, bool present);
+    // A second interface with the command usages, listed after the first.
+    void setSecondCommandInterface(bool present);
 
     void failNext(Fault fault, int count = 1);
 
@@ -84,6 +87,8 @@ public:
     QList<ReceivedCommand> received() const;
     int openHandles() const;
     int opensSincePlug() const;
+    // The most event-interface handles that were ever open at once.
+    int mostEventHandlesAtOnce() const;
 
     // Reports the firmware will send on the command interface (data after the report ID).
     void queueInput(const QByteArray &report);
@@ -121,6 +126,9 @@ private:
     bool m_plugged = true;
     bool m_commandPresent = true;
     bool m_eventPresent = true;
+    bool m_secondCommand = false;
+    int m_eventHandles = 0;
+    int m_mostEventHandles = 0;
     int m_generation = 0;
     int m_openHandles = 0;
     int m_opens = 0;
