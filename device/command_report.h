@@ -37,3 +37,17 @@ inline CommandReport makeCommandReport(uchar code, std::initializer_list<uchar> 
     report[kChecksumIndex] = commandChecksum(&report[1]);
     return report;
 }
+
+// An answer report holding values from byte 2 on: what a get-command hands
+// back when nothing arrives.
+inline CommandReport makeAnswerPreset(std::initializer_list<uchar> values)
+{
+    CommandReport preset{};
+    int i = 2;
+    for (uchar v : values) {
+        if (i >= kCommandReportSize)
+            break;
+        preset[size_t(i++)] = v;
+    }
+    return preset;
+}

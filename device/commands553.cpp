@@ -28,15 +28,6 @@ constexpr uchar kKeyMatrixMarker = 0x08;
 constexpr uchar kSingleEntryColourType = 2;
 constexpr int kSingleEntryColourLength = 4;
 
-CommandReport answerPreset(std::initializer_list<uchar> values)
-{
-    CommandReport preset{};
-    int i = 2;
-    for (uchar v : values)
-        preset[size_t(i++)] = v;
-    return preset;
-}
-
 } // namespace
 
 void Hid_Thread::hid553_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
@@ -54,7 +45,7 @@ void Hid_Thread::hid553_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &by
 Hid_Thread::Exchange Hid_Thread::getKeyboardOptions553(uchar (&options)[4])
 {
     const auto result = read(cmd::GetKeyboardoption, {},
-                             answerPreset({options[0], options[1], options[2], options[3]}));
+                             makeAnswerPreset({options[0], options[1], options[2], options[3]}));
     if (result != Exchange::LinkBusy)
         std::copy(rxReport.begin() + 2, rxReport.begin() + 6, options);
     return result;
@@ -72,7 +63,7 @@ void Hid_Thread::hid553_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar 
 
 void Hid_Thread::hid553_8BH_GetCurrentDPI(uchar &byte1)
 {
-    if (read(cmd::GetCurrentDPI, {}, answerPreset({byte1})) != Exchange::LinkBusy)
+    if (read(cmd::GetCurrentDPI, {}, makeAnswerPreset({byte1})) != Exchange::LinkBusy)
         byte1 = rxReport[2];
 }
 

@@ -28,14 +28,6 @@ constexpr uchar kFirstProfile = 1;
 constexpr uchar kLastProfile = 4;
 constexpr int kKeyMatrixLength = 64;
 
-CommandReport answerPreset(uchar byte2, uchar byte3 = 0)
-{
-    CommandReport preset{};
-    preset[2] = byte2;
-    preset[3] = byte3;
-    return preset;
-}
-
 } // namespace
 
 bool Hid_Thread::ownerIsGun() const
@@ -46,7 +38,7 @@ bool Hid_Thread::ownerIsGun() const
 
 Hid_Thread::Exchange Hid_Thread::getKeyboardOptions560(uchar (&options)[2])
 {
-    const auto result = read(cmd::GetKeyboardoption, {}, answerPreset(options[0], options[1]));
+    const auto result = read(cmd::GetKeyboardoption, {}, makeAnswerPreset({options[0], options[1]}));
     if (result != Exchange::LinkBusy) {
         options[0] = rxReport[2];
         options[1] = rxReport[3];
@@ -64,14 +56,14 @@ void Hid_Thread::hid560_81H_GetKeyboardoption(uchar &byte1, uchar &byte2)
 
 void Hid_Thread::hid560_82H_GetCurrentProfile(uchar &byte1)
 {
-    if (read(cmd::GetCurrentProfile, {}, answerPreset(byte1)) != Exchange::LinkBusy)
+    if (read(cmd::GetCurrentProfile, {}, makeAnswerPreset({byte1})) != Exchange::LinkBusy)
         byte1 = rxReport[2];
 }
 
 void Hid_Thread::hid560_84H_GetCurrentDPI(uchar &byte1, uchar &byte2)
 {
     // The one get-command that sends an argument: byte1 goes out in report byte 2.
-    if (read(cmd::GetCurrentDPI, {byte1}, answerPreset(byte1, byte2)) != Exchange::LinkBusy) {
+    if (read(cmd::GetCurrentDPI, {byte1}, makeAnswerPreset({byte1, byte2})) != Exchange::LinkBusy) {
         byte1 = rxReport[2];
         byte2 = rxReport[3];
     }
