@@ -60,6 +60,7 @@ private:
     {
         sim::FirmwareConfig config;
         config.family = family;
+        rig.reset(); // one private settings folder at a time
         rig = std::make_unique<DeviceHarness>();
         rig->useMouse(config);
         rig->setGlobal(QStringLiteral("mouse/isGun"), isGun);
