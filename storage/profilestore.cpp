@@ -47,10 +47,10 @@ QSettings *ProfileStore::readHandle(bool recovery) const
     return recovery ? m_defaults : profileHandle(m_currentProfile);
 }
 
-QVariant ProfileStore::data(const QString &key, bool recovery) const
+QVariant ProfileStore::data(const QString &key, bool recovery, const QVariant &fallback) const
 {
     const QSettings *handle = readHandle(recovery);
-    return handle ? handle->value(key) : QVariant();
+    return handle ? handle->value(key, fallback) : fallback;
 }
 
 QVariantList ProfileStore::dataList(const QString &key, bool recovery) const

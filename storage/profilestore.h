@@ -33,7 +33,7 @@ public:
 
     // Reads go to the default profile when recovery is asked for, else to the
     // profile in use; a profile index outside 0 to 9 reads nothing.
-    QVariant data(const QString &key, bool recovery) const;
+    QVariant data(const QString &key, bool recovery, const QVariant &fallback = QVariant()) const;
     QVariantList dataList(const QString &key, bool recovery) const;
     void setData(const QString &key, const QVariant &value);
     void setDataList(const QString &key, const QVariantList &list);
@@ -50,6 +50,7 @@ public:
     bool resetGlobal();
 
     QSettings *profileHandle(int index) const;
+    QSettings *defaultsHandle() const { return m_defaults; }
 
 private:
     QSettings *readHandle(bool recovery) const;

@@ -7,10 +7,6 @@
 #include <QFocusEvent>
 #include <QQuickItem>
 
-namespace {
-const QString kProfileFilter = QStringLiteral("Profile(*.pf)");
-}
-
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
     , m_dialogs(std::make_unique<DialogFileChooser>())
@@ -30,6 +26,12 @@ void myQQuickView::setFileChooser(FileChooser *chooser)
     m_chooser = chooser ? chooser : m_dialogs.get();
 }
 
+QString myQQuickView::askForFile(bool open, const QString &filter)
+{
+    return open ? m_chooser->openFile(this, tr("Open File"), filter)
+                : m_chooser->saveFile(this, tr("Save File"), filter);
+}
+
 void myQQuickView::clearHidBusy()
 {
     if (hid)
@@ -46,76 +48,10 @@ void myQQuickView::runUI()
     qmlcalls::invoke(rootObject(), "run", Qt::QueuedConnection);
 }
 
-void myQQuickView::resetApconfig()
-{
-    m_store.resetGlobal();
-}
-
-bool myQQuickView::loadProfile(int profile)
-{
-    const QString file = m_chooser->openFile(this, tr("Open File"), kProfileFilter);
-    if (file.isEmpty())
-        return false;
-    m_store.importProfile(profile, file);
-    return true;
-}
-
-void myQQuickView::saveProfile(int profile)
-{
-    const QString file = m_chooser->saveFile(this, tr("Save File"), kProfileFilter);
-    if (!file.isEmpty())
-        m_store.exportProfile(profile, file);
-}
-
-void myQQuickView::resetProfile(int profile)
-{
-    m_store.resetProfile(profile);
-}
-
-void myQQuickView::copyProfile(int destprofile, int srcprofile)
-{
-    m_store.copyProfile(destprofile, srcprofile);
-}
-
-void myQQuickView::setCurrentProfile(int profile)
-{
-    m_store.setCurrentProfile(profile);
-}
-
 void myQQuickView::mouseReadProfile(uint profileNo)
 {
     if (hid && profileNo < uint(kProfileBlockCount))
         hid->hid560_8CH_readProfile(profileBlocks[profileNo].data(), uchar(profileNo));
-}
-
-QVariant myQQuickView::getData(QVariant key, bool isRecovery)
-{
-    return m_store.data(key.toString(), isRecovery);
-}
-
-QVariant myQQuickView::getGlobalData(QVariant key, QVariant)
-{
-    return m_store.globalData(key.toString());
-}
-
-QVariantList myQQuickView::getDataList(QVariant key, bool isRecovery)
-{
-    return m_store.dataList(key.toString(), isRecovery);
-}
-
-void myQQuickView::setData(QVariant key, QVariant data)
-{
-    m_store.setData(key.toString(), data);
-}
-
-void myQQuickView::setGlobalData(QVariant key, QVariant tmpdata)
-{
-    m_store.setGlobalData(key.toString(), tmpdata);
-}
-
-void myQQuickView::setDataList(QVariant key, QVariantList datalist)
-{
-    m_store.setDataList(key.toString(), datalist);
 }
 
 void myQQuickView::setBusy(int busyTime)

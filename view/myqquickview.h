@@ -44,10 +44,29 @@ public slots:
     void initUI();
     void runUI();
     void resetApconfig();
+    bool loadMacroFile(QVariant macroFileName);
+    void saveMacroFile(QVariant macroFileName);
     bool loadProfile(int profile);
     void saveProfile(int profile);
     void resetProfile(int profile);
     void copyProfile(int destprofile, int srcprofile);
+    QStringList getLangStrings(QString typeStr, QString langCode);
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant updataNameList(QVariant type, QStringList nameList);
+    QVariant modifyMacroNameUpdateProfile(QVariant oldname, QVariant newname);
+    void deleteMacroUpdateProfile(QVariant macroName);
+    QVariant deleteMacroIni(QVariant name);
+    QVariantList getNameList(QVariant type);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariant repeat);
+    QStringList loadMacroIni(QVariant name);
+    void mouseSaveGundata(QVariant index, QVariantList src6);
+    void modifyGundata(QVariant modifyType, QVariantList src6);
+    QVariantList getGunData(QVariant name);
+    QStringList getGunDataKey();
+    QVariant getXYSensitive(QVariant index);
+    QVariant getselectGun(QVariant index);
+    void setXYSensitive(QVariant index, QVariant xyData);
+    void setSelectGun(QVariant index, QVariant xyData);
     void setCurrentProfile(int profile);
     // The mouse's profile block overwrites the view's copy (blocks 0 to 4).
     void mouseReadProfile(uint profileNo);
@@ -64,6 +83,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    QString askForFile(bool open, const QString &filter);
+
     ProfileStore m_store;
     std::unique_ptr<FileChooser> m_dialogs;
     FileChooser *m_chooser = nullptr;
