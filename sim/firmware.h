@@ -7,9 +7,11 @@
 #include <array>
 #include <map>
 
+#include "view/chipfamily.h"
+
 namespace sim {
 
-enum class ChipFamily { F553, F560 };
+using ::ChipFamily;
 
 // What the mouse keeps, as far as the host can change or read it.
 struct FirmwareState

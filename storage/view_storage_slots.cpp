@@ -5,6 +5,7 @@
 #include "storage/macrolibrary.h"
 #include "storage/namelists.h"
 #include "storage/recoilpresets.h"
+#include "view/keynametable.h"
 #include "view/myqquickview.h"
 
 namespace {
@@ -65,7 +66,11 @@ void myQQuickView::copyProfile(int destprofile, int srcprofile)
 
 QStringList myQQuickView::getLangStrings(QString typeStr, QString langCode)
 {
-    return languagestrings::read(typeStr, langCode);
+    const QStringList texts = languagestrings::read(typeStr, langCode);
+    // The key names are shared with the native side, which encodes macros by name.
+    if (typeStr == QLatin1String("keyCode"))
+        KeyNameTable::shared().setNames(texts);
+    return texts;
 }
 
 QVariant myQQuickView::createMacroIni(QVariant name, QVariant macroIndex)

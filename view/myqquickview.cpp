@@ -2,6 +2,8 @@
 
 #include "device/hid_thread.h"
 #include "view/filechooser.h"
+#include "view/km7helpers.h"
+#include "view/pointersettings.h"
 #include "view/qmlcalls.h"
 
 #include <QFocusEvent>
@@ -11,7 +13,9 @@ myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
     , m_dialogs(std::make_unique<DialogFileChooser>())
     , m_chooser(m_dialogs.get())
+    , m_pointer(PointerSettings::forThisDesktop())
 {
+    Km7Helpers::registerForQml();
     // Read once: changing these in the file takes effect at the next start.
     isColorful = m_store.globalData(QStringLiteral("mouse/isColorful")).toBool();
     isGun = m_store.globalData(QStringLiteral("mouse/isGun")).toBool();
@@ -20,6 +24,11 @@ myQQuickView::myQQuickView(QWidget *parent)
 }
 
 myQQuickView::~myQQuickView() = default;
+
+void myQQuickView::setPointerSettings(std::unique_ptr<PointerSettings> settings)
+{
+    m_pointer = std::move(settings);
+}
 
 void myQQuickView::setFileChooser(FileChooser *chooser)
 {
@@ -46,12 +55,6 @@ void myQQuickView::initUI()
 void myQQuickView::runUI()
 {
     qmlcalls::invoke(rootObject(), "run", Qt::QueuedConnection);
-}
-
-void myQQuickView::mouseReadProfile(uint profileNo)
-{
-    if (hid && profileNo < uint(kProfileBlockCount))
-        hid->hid560_8CH_readProfile(profileBlocks[profileNo].data(), uchar(profileNo));
 }
 
 void myQQuickView::setBusy(int busyTime)
