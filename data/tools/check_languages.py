@@ -162,20 +162,20 @@ def read_module_tables(path):
 
 
 def read_layout(path, problems):
-    """Returns ({group: [(id, text), ...]} in load order, keyCodes) or (None, None)."""
+    """Returns {group: [(id, text), ...]} in load order, or None."""
     where = os.path.relpath(path, ROOT)
     try:
         tables = read_module_tables(path)
     except (OSError, JsError, IndexError, ValueError) as error:
         problems.add(where, f"cannot be read: {error}")
-        return None, None
-    for name in ("groups", "layout", "keyCodes"):
+        return None
+    for name in ("groups", "layout"):
         if name not in tables:
             problems.add(where, f"exports no table '{name}'")
     if problems.items:
-        return None, None
+        return None
 
-    groups, raw, key_codes = tables["groups"], tables["layout"], tables["keyCodes"]
+    groups, raw = tables["groups"], tables["layout"]
     if groups != LOAD_ORDER:
         problems.add(where, f"groups are {groups}, expected the load order {LOAD_ORDER}")
     if list(raw) != groups:
@@ -205,16 +205,9 @@ def read_layout(path, problems):
             checked.append((ident, text))
         layout[group] = checked
 
-    names = layout.get(KEY_NAMES, [])
-    if not isinstance(key_codes, list) or len(key_codes) != len(names):
-        problems.add(where, f"keyCodes must hold one code per key name ({len(names)})")
-    elif any(not isinstance(c, int) or not 0 < c <= 0xFF for c in key_codes):
-        problems.add(where, "keyCodes must be byte values 1 to 255")
-    elif any(a >= b for a, b in zip(key_codes, key_codes[1:])):
-        problems.add(where, "keyCodes must rise strictly, in the order of the key-name table")
     if len(layout.get(BALLOON_GROUP, [])) < BALLOON_TEXTS:
         problems.add(where, f"[{BALLOON_GROUP}] needs at least {BALLOON_TEXTS} texts (the DPI notices)")
-    return layout, key_codes
+    return layout
 
 
 def text_faults(text):
@@ -420,7 +413,7 @@ def read_ini(path, problems):
 # ---------------------------------------------------------------------------
 # The checks.
 
-def check_language(path, layout, key_codes, english_names, problems):
+def check_language(path, layout, english_names, problems):
     where = os.path.relpath(path, ROOT)
     is_reference = os.path.basename(path) == REFERENCE
     groups = read_ini(path, problems)
@@ -481,8 +474,7 @@ def check_language(path, layout, key_codes, english_names, problems):
         owner = english_names.get(name)
         if owner is not None and owner != position and not shares_like_english:
             problems.add(f"{where} [{KEY_NAMES}] {position}",
-                         f"name {name!r} is the English name of code 0x{key_codes[owner]:02X}, "
-                         f"not of 0x{key_codes[position]:02X}")
+                         f"name {name!r} is the English name of key {owner}, not of key {position}")
     return totals
 
 
@@ -493,7 +485,7 @@ def main():
     args = parser.parse_args()
 
     problems = Problems()
-    layout, key_codes = read_layout(TEXTS_MJS, problems)
+    layout = read_layout(TEXTS_MJS, problems)
     if layout is None:
         print("\n".join(problems.items))
         return 1
@@ -515,7 +507,7 @@ def main():
                      f"[{KEY_NAMES}] only the backslash and \"Intl2\" may be shared by two keys")
 
     for path in paths:
-        totals = check_language(path, layout, key_codes, english_names, problems)
+        totals = check_language(path, layout, english_names, problems)
         if args.verbose:
             counts = ", ".join(f"{group} {count}" for group, count in totals.items())
             print(f"{os.path.relpath(path, ROOT)}: {counts}")

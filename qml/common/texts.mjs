@@ -12,7 +12,8 @@
 //   - a new text is added at the end of its group, in every language file at
 //     once; positions are never reused or reordered, since pages index by them;
 //   - the names of "keyCode" are also the names macro files store for key
-//     events, so they stay short and are unique within a language.
+//     events, so they stay short and unique within a language (only the two
+//     pairs the built-in table shares, the backslash and "Intl2", repeat).
 // data/tools/check_languages.py checks all of this.
 //
 // Pages look texts up by id, e.g. texts[indexOf("main", "save")], so ids are
@@ -245,8 +246,9 @@ export const layout = {
         ["standard", "Standard"]
     ],
 
-    // Key names, one per row of keyCodes below (same position). Macro files
-    // store these names; name to code takes the first match.
+    // Key names in the order of the native key-name table (the codes live
+    // there; pages reach it through the Km7 singleton). Macro files store these
+    // names; name to code takes the first match.
     keyCode: [
         ["a", "A"],
         ["b", "B"],
@@ -396,23 +398,6 @@ export const layout = {
     ]
 };
 
-// USB HID keyboard usage IDs of the keyCode rows, in the same order; 0xF0 to
-// 0xF4 are the mouse buttons left, right, middle, back and forward.
-export const keyCodes = [
-    0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F,
-    0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B,
-    0x1C, 0x1D, 0x1E, 0x1F, 0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27,
-    0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F, 0x30, 0x31, 0x32, 0x33,
-    0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x3A, 0x3B, 0x3C, 0x3D, 0x3E, 0x3F,
-    0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A, 0x4B,
-    0x4C, 0x4D, 0x4E, 0x4F, 0x50, 0x51, 0x52, 0x53, 0x54, 0x55, 0x56, 0x57,
-    0x58, 0x59, 0x5A, 0x5B, 0x5C, 0x5D, 0x5E, 0x5F, 0x60, 0x61, 0x62, 0x63,
-    0x64, 0x65, 0x66, 0x67, 0x68, 0x69, 0x6A, 0x6B, 0x6C, 0x6D, 0x6E, 0x6F,
-    0x70, 0x71, 0x72, 0x73, 0x85, 0x87, 0x88, 0x89, 0x8A, 0x8B, 0x90, 0x91,
-    0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7, 0xF0, 0xF1, 0xF2, 0xF3,
-    0xF4
-];
-
 // The built-in English texts of a group, in order (a new array on each call).
 export function builtIn(group) {
     const entries = layout[group];
@@ -447,18 +432,6 @@ export function resolve(group, loaded) {
     return texts;
 }
 
-// Key name of a usage ID in the name list `names` (keyCode order), or "".
-export function keyName(names, code) {
-    const i = keyCodes.indexOf(code);
-    return i >= 0 && i < names.length ? names[i] : "";
-}
-
-// Usage ID of the first key named `name` in `names` (keyCode order), or 0.
-export function keyCodeOf(names, name) {
-    const i = names.indexOf(name);
-    return i >= 0 && i < keyCodes.length ? keyCodes[i] : 0;
-}
-
 // The tables are shared by every page that imports this module: keep them
 // read-only.
 for (const group of groups) {
@@ -468,4 +441,3 @@ for (const group of groups) {
 }
 Object.freeze(layout);
 Object.freeze(groups);
-Object.freeze(keyCodes);
