@@ -5,7 +5,9 @@
 #include "sim/virtualmouse.h"
 #include "view/myqquickview.h"
 
+#include <QQmlComponent>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtConcurrent>
@@ -121,6 +123,25 @@ private slots:
         QCOMPARE(rootProperty("currentDpiStage").toInt(), 2);
         view()->setCurrentDPI(1);
         QCOMPARE(rootProperty("currentDpiStage").toInt(), 0);
+    }
+
+    void pagesReachTheSharedHelpers()
+    {
+        QQmlComponent component(view()->engine());
+        component.setData("import QtQuick\nimport KM7\nItem {\n"
+                          "  property string name: Km7.keyName(0x2C)\n"
+                          "  property int code: Km7.keyCode(\"MS-L\")\n"
+                          "  property var bytes: Km7.encodeMacro([[1, \"A\"], [0, \"50\"], [2, \"A\"]], 1)\n"
+                          "  property int size: Km7.encodedMacroSize([{type: 1, info: \"A\"}])\n"
+                          "  property int limit: Km7.macroSizeLimit\n}",
+                          QUrl());
+        std::unique_ptr<QObject> item(component.create());
+        QVERIFY2(item, qPrintable(component.errorString()));
+        QCOMPARE(item->property("name").toString(), QStringLiteral("Space"));
+        QCOMPARE(item->property("code").toInt(), 0xF0);
+        QCOMPARE(item->property("bytes").toList(), QVariantList({0, 1, 5, 4, 0x81, 4, 0, 0}));
+        QCOMPARE(item->property("size").toInt(), 6);
+        QCOMPARE(item->property("limit").toInt(), 126);
     }
 
     void clearHidBusyFreesTheLink()
