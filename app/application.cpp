@@ -3,6 +3,7 @@
 #include "app/singleapplication.h"
 #include "app/startup.h"
 #include "app/widget.h"
+#include "input/inputhook.h"
 
 namespace {
 constexpr int kHandOverTimeoutMs = 5000;
@@ -19,8 +20,22 @@ int runApplication(int argc, char *argv[], const Companion &companion)
 
     Widget window;
     QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
+
+    // Keys and buttons are recorded wherever the focus is; without an X server nothing is.
+    InputHook &capture = InputHook::instance();
+    capture.start(false);
+    capture.registerKeyboardCallback(&Widget::keyboardCallback, &window);
+    capture.registerMouseCallback(&Widget::mouseCallback, &window);
+    capture.registerCopyDataCallback(&Widget::copyDataCallback, &window);
+
     const std::unique_ptr<QObject> beside = companion ? companion(window) : nullptr;
     window.showNormal();
     window.checkDevice();
-    return app.exec();
+    const int result = app.exec();
+
+    capture.stop();
+    capture.registerKeyboardCallback(nullptr, nullptr);
+    capture.registerMouseCallback(nullptr, nullptr);
+    capture.registerCopyDataCallback(nullptr, nullptr);
+    return result;
 }

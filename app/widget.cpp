@@ -5,9 +5,14 @@
 #include "app/userevent.h"
 #include "view/myqquickview.h"
 
+#include "input/inputhook.h"
+#include "view/qmlcalls.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QMessageBox>
+#include <QQuickItem>
 
 bool deviceConnected = false;
 
@@ -36,6 +41,10 @@ Widget::Widget(QWidget *parent)
     checkTimer.setSingleShot(true);
     connect(&checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
     setupTray();
+
+    showWarning = [](const QString &title, const QString &text) {
+        QMessageBox::warning(nullptr, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    };
 
     DeviceChangeMonitor &monitor = DeviceChangeMonitor::instance();
     connect(&monitor, &DeviceChangeMonitor::deviceChanged, this, &Widget::deviceChanged);
@@ -74,6 +83,35 @@ void Widget::notify(const QString &title, const QString &text)
 {
     trayIcon->showMessage(title, text, QSystemTrayIcon::Information, kBalloonMs);
     emit notified(title, text);
+}
+
+void Widget::keyboardCallback(int usage, bool pressed, void *context)
+{
+    if (auto *window = static_cast<Widget *>(context))
+        qmlcalls::invoke(window->view()->rootObject(), "detectKeyboard", Qt::QueuedConnection, {pressed, usage});
+}
+
+void Widget::mouseCallback(int buttonCode, bool pressed, int x, int y, void *context)
+{
+    if (auto *window = static_cast<Widget *>(context))
+        qmlcalls::invoke(window->view()->rootObject(), "detectMouse", Qt::QueuedConnection,
+                         {pressed, buttonCode, uint(x), uint(y)});
+}
+
+void Widget::copyDataCallback(const CopyData &data, void *context)
+{
+    auto *window = static_cast<Widget *>(context);
+    if (!window || data.dwData != kWarningTag)
+        return;
+    // The text ends at its first zero byte, and the sender must have counted exactly its bytes.
+    const QByteArray bytes = data.lpData.left(int(data.cbData));
+    const int end = bytes.indexOf('\0');
+    const QString text = QString::fromUtf8(end < 0 ? bytes : bytes.left(end));
+    if (quint32(text.toUtf8().size()) != data.cbData)
+        return;
+    // Shown from the event loop, so the channel is done with its sender first.
+    QMetaObject::invokeMethod(window, [window, text] { window->showWarning(window->windowTitle(), text); },
+                              Qt::QueuedConnection);
 }
 
 void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)

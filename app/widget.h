@@ -6,6 +6,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
+struct CopyData;
+
 class Ui_Controler;
 class myQQuickView;
 
@@ -28,6 +32,15 @@ public:
     myQQuickView *view() const;
     // A tray balloon with the information icon.
     void notify(const QString &title, const QString &text);
+
+    // What global capture and the message channel call, with this window as context.
+    static void keyboardCallback(int usage, bool pressed, void *context);
+    static void mouseCallback(int buttonCode, bool pressed, int x, int y, void *context);
+    static void copyDataCallback(const CopyData &data, void *context);
+    // The message channel's tag for a text to show as a warning.
+    static constexpr quint32 kWarningTag = 0x250F;
+    // Shows a warning box; tests replace it so nothing modal opens.
+    std::function<void(const QString &title, const QString &text)> showWarning;
 
     QTimer checkTimer;
     Ui_Controler *controler = nullptr;
