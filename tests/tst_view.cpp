@@ -8,6 +8,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QSettings>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtConcurrent>
@@ -87,6 +88,45 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(root, "detectKeyboard", Q_ARG(QVariant, true), Q_ARG(QVariant, 4)));
         QVERIFY(QMetaObject::invokeMethod(root, "detectMouse", Q_ARG(QVariant, true), Q_ARG(QVariant, 0xF0),
                                           Q_ARG(QVariant, 1), Q_ARG(QVariant, 2)));
+    }
+
+    void mainSceneOnTheFirstConnection_data()
+    {
+        QTest::addColumn<bool>("isGun");
+        QTest::addColumn<int>("editorBoxHeight");
+        QTest::newRow("with recoil") << true << 100;
+        QTest::newRow("without recoil") << false << 76;
+    }
+
+    void mainSceneOnTheFirstConnection()
+    {
+        QFETCH(bool, isGun);
+        QFETCH(int, editorBoxHeight);
+        window.reset();
+        QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat).setValue("mouse/isGun", isGun);
+        window = std::make_unique<Widget>();
+        QObject *root = view()->rootObject();
+        QVERIFY(QMetaObject::invokeMethod(root, "initUI"));
+        QVERIFY(root->property("isPownOn").toBool());
+        QCOMPARE(root->property("language").toString(), QStringLiteral("English"));
+        QCOMPARE(root->property("mainLang").toStringList().value(0), QStringLiteral("Editor"));
+        QCOMPARE(root->findChild<QQuickItem *>("editorBox")->height(), qreal(editorBoxHeight));
+        QVERIFY(!view()->isEnabled()); // locked until the protect period ends
+        QTRY_VERIFY(view()->isEnabled());
+
+        QObject *dpi = root->findChild<QObject *>("dpiPage");
+        QVERIFY(QMetaObject::invokeMethod(root, "setCurrentDPI", Q_ARG(QVariant, 3)));
+        QCOMPARE(dpi->property("currentStage").toInt(), 2);
+        QVERIFY(QMetaObject::invokeMethod(root, "setCurrentDPI", Q_ARG(QVariant, 0)));
+        QCOMPARE(dpi->property("currentStage").toInt(), 2);
+
+        // The save button warns while a page has unsaved changes.
+        QObject *save = root->findChild<QObject *>("saveButton");
+        const QColor idle = save->property("color").value<QColor>();
+        root->findChild<QObject *>("keyMatrix")->setProperty("isSave", true);
+        QCOMPARE(save->property("color").value<QColor>(), QColor("#ff3030"));
+        QMetaObject::invokeMethod(save, "clicked");
+        QCOMPARE(save->property("color").value<QColor>(), idle);
     }
 
     void runFollowsInitUI()
