@@ -5,12 +5,17 @@
 #include "app/widget.h"
 #include "input/inputhook.h"
 
+#include <QQuickWindow>
+
 namespace {
 constexpr int kHandOverTimeoutMs = 5000;
 }
 
 int runApplication(int argc, char *argv[], const Companion &companion)
 {
+    // The scene is flat 2D: the software renderer draws it with a fraction of
+    // the memory a GL driver takes, and works on every display.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     SingleApplication app(argc, argv);
     if (app.isRunning()) {
         app.sendMessage(QString(), kHandOverTimeoutMs);

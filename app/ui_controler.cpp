@@ -5,8 +5,10 @@
 #include "view/myqquickview.h"
 #include "view/qmlcalls.h"
 
+#include <QLoggingCategory>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QUrl>
 
@@ -15,7 +17,11 @@
 static void registerCompiledScene()
 {
     Q_INIT_RESOURCE(qml);
+    Q_INIT_RESOURCE(images);
 }
+
+// Start-up timing for the benchmark; off unless QT_LOGGING_RULES turns it on.
+Q_LOGGING_CATEGORY(lcStartup, "km7.startup", QtWarningMsg)
 
 namespace {
 const QUrl kMainScene(QStringLiteral("qrc:modules/qml/main.qml"));
@@ -49,6 +55,15 @@ void Ui_Controler::initialize(QWidget *window)
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
 
     window->resize(m_view->size());
+
+    // The first frame that shows the scene (it is hidden until a mouse is found).
+    auto *untilFirstFrame = new QObject(this);
+    connect(m_view->quickWindow(), &QQuickWindow::afterRendering, untilFirstFrame, [this, untilFirstFrame] {
+        if (!m_view->rootObject() || !m_view->rootObject()->isVisible())
+            return;
+        qCDebug(lcStartup) << "first frame";
+        untilFirstFrame->deleteLater();
+    });
 
     const QSettings global(ProfileStore::kGlobalPath, QSettings::IniFormat);
     window->setWindowTitle(global.value(QStringLiteral("common/name")).toString());

@@ -313,7 +313,7 @@ Item {
                 Text {
                     x: 12
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 70
+                    width: reportRateBox.x - 20
                     elide: Text.ElideRight
                     text: mainIten.mainLang[3]
                     font.family: mainIten.fontFamily
@@ -325,7 +325,7 @@ Item {
                     id: reportRateBox
                     x: parent.width - width - 9
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 132
+                    width: 96
                     model: Logic.reportRateNames
 
                     function init(isSendData) {

@@ -17,24 +17,27 @@ Row {
     spacing: 16
 
     ImageButton {
-        width: 24
-        height: 24
+        width: 16
+        height: 16
+        sourceSize: Qt.size(16, 16)
         index: 2
         normalSource: menu.sourceAsk
         hoverSource: menu.sourceAskH
         onClicked: index => menu.buttonClicked(index)
     }
     ImageButton {
-        width: 24
-        height: 24
+        width: 16
+        height: 16
+        sourceSize: Qt.size(16, 16)
         index: 0
         normalSource: menu.sourceMinBtn
         hoverSource: menu.sourceMinBtnH
         onClicked: index => menu.buttonClicked(index)
     }
     ImageButton {
-        width: 24
-        height: 24
+        width: 16
+        height: 16
+        sourceSize: Qt.size(16, 16)
         index: 1
         normalSource: menu.sourceCloseBtn
         hoverSource: menu.sourceCloseBtnH
