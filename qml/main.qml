@@ -314,6 +314,8 @@ Item {
                     x: 12
                     anchors.verticalCenter: parent.verticalCenter
                     width: reportRateBox.x - 20
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: mainIten.fontMinSize - 1
                     elide: Text.ElideRight
                     text: mainIten.mainLang[3]
                     font.family: mainIten.fontFamily

@@ -3,6 +3,7 @@
 #include "sim/virtualmouse.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -83,6 +84,28 @@ private slots:
         QCOMPARE(again.exitCode(), 1);
         QCOMPARE(app.state(), QProcess::Running);
 
+        app.kill();
+        app.waitForFinished();
+    }
+
+    void mainWindowComesUpWithTheVirtualMouse()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY") || QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("needs an X server and xdotool");
+        QTemporaryDir copy;
+        QVERIFY(QProcess::execute("cp", {"-r", besideMe("modules"), besideMe("km7-config-virtual"), copy.path()}) == 0);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("km7.startup.debug=true"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        QProcess app;
+        app.setProcessEnvironment(environment);
+        QVERIFY(startAndWaitFor(app, copy.filePath("km7-config-virtual"), copy.path(), "first frame"));
+
+        QProcess search;
+        search.start("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^KM7 Config$", "getwindowgeometry"});
+        QVERIFY(search.waitForFinished(15000));
+        const QByteArray geometry = search.readAllStandardOutput();
+        QVERIFY2(geometry.contains("Geometry: 1024x640"), geometry.constData());
         app.kill();
         app.waitForFinished();
     }

@@ -28,6 +28,9 @@ Rectangle {
         anchors.rightMargin: 4
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        // Longer translations shrink a little before they would be cut.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontMinSize - 1
         elide: Text.ElideRight
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontNormalSize
