@@ -17,6 +17,8 @@ int runApplication(int argc, char *argv[], const Companion &companion)
     // the memory a GL driver takes, and works on every display.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     SingleApplication app(argc, argv);
+    // Lets Wayland compositors match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.km7.Config"));
     if (app.isRunning()) {
         app.sendMessage(QString(), kHandOverTimeoutMs);
         return 1;

@@ -471,6 +471,7 @@ Item {
     SystemPage {
         id: systemPage
         anchors.centerIn: parent
+        texts: mainIten.pageTexts.systemSetting || Texts.builtIn("systemSetting")
     }
     KeyAssignment {
         id: keyAssignment

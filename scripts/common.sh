@@ -10,7 +10,7 @@ KM7_PACKAGES=(
   qml6-module-qtquick-window qml6-module-qtquick-layouts qml6-module-qtqml
   qml6-module-qtqml-models qml6-module-qtqml-workerscript qml6-module-qttest
   libhidapi-dev libudev-dev libx11-dev libxi-dev libglib2.0-dev gsettings-desktop-schemas libgl1-mesa-dri
-  fonts-noto-cjk xvfb xauth xdotool x11-utils imagemagick trayer
+  desktop-file-utils appstream fonts-noto-cjk xvfb xauth xdotool x11-utils imagemagick trayer
 )
 
 km7_install_missing() {

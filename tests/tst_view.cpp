@@ -1,3 +1,4 @@
+#include "app/autostart.h"
 #include "app/ui_controler.h"
 #include "app/userevent.h"
 #include "app/widget.h"
@@ -129,6 +130,28 @@ private slots:
         QCOMPARE(save->property("color").value<QColor>(), idle);
     }
 
+    void systemPageStartsWithTheSession()
+    {
+        QObject *root = view()->rootObject();
+        QObject *box = root->findChild<QObject *>("autostartBox");
+        QVERIFY(box);
+        const QString entry = Autostart::entryPath();
+        QVERIFY(entry.startsWith(QString::fromUtf8(qgetenv("XDG_CONFIG_HOME"))));
+        QFile::remove(entry);
+        QVERIFY(QMetaObject::invokeMethod(box->parent(), "init", Q_ARG(QVariant, false), Q_ARG(QVariant, false)));
+        QVERIFY(!box->property("checked").toBool());
+
+        box->setProperty("checked", true);
+        QVERIFY(QMetaObject::invokeMethod(box, "toggled", Q_ARG(bool, true)));
+        QVERIFY(QFile::exists(entry));
+        box->setProperty("checked", false);
+        QVERIFY(QMetaObject::invokeMethod(box->parent(), "init", Q_ARG(QVariant, false), Q_ARG(QVariant, false)));
+        QVERIFY(box->property("checked").toBool());
+        box->setProperty("checked", false);
+        QVERIFY(QMetaObject::invokeMethod(box, "toggled", Q_ARG(bool, false)));
+        QVERIFY(!QFile::exists(entry));
+    }
+
     void runFollowsInitUI()
     {
         useProbeScene();
@@ -241,6 +264,9 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    // The autostart entry goes to a private config folder, never the user's.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     // Offscreen tests have no OpenGL; the scene renders in software.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QApplication app(argc, argv);

@@ -1,5 +1,6 @@
 #include "view/km7helpers.h"
 
+#include "app/autostart.h"
 #include "view/keynametable.h"
 #include "view/macroencoder.h"
 
@@ -31,13 +32,25 @@ void Km7Helpers::registerForQml()
     if (registered)
         return;
     registered = true;
-    static Km7Helpers helpers;
-    qmlRegisterSingletonInstance("KM7", 1, 0, "Km7", &helpers);
+    // One per engine, which owns it: the helpers keep no state of their own.
+    qmlRegisterSingletonType<Km7Helpers>("KM7", 1, 0, "Km7", [](QQmlEngine *, QJSEngine *) -> QObject * {
+        return new Km7Helpers;
+    });
 }
 
 int Km7Helpers::macroSizeLimit() const
 {
     return macroencoder::kEditorLimit;
+}
+
+bool Km7Helpers::autostartEnabled() const
+{
+    return Autostart::isEnabled();
+}
+
+bool Km7Helpers::setAutostart(bool on) const
+{
+    return Autostart::setEnabled(on);
 }
 
 QString Km7Helpers::keyName(int code) const

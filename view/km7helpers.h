@@ -24,6 +24,10 @@ public:
     Q_INVOKABLE int keyCode(const QString &name) const;
     Q_INVOKABLE QStringList keyNames() const;
 
+    // "Start with the desktop session": the user's XDG autostart entry.
+    Q_INVOKABLE bool autostartEnabled() const;
+    Q_INVOKABLE bool setAutostart(bool on) const;
+
     // events: a list of [type, info] pairs or {type, info} objects.
     Q_INVOKABLE QVariantList encodeMacro(const QVariantList &events, int repeat) const;
     Q_INVOKABLE int encodedMacroSize(const QVariantList &events) const;

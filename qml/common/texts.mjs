@@ -219,7 +219,8 @@ export const layout = {
         ["scrollSpeed", "Scroll Speed"],
         ["numberOfRows", "Number of Rows"],
         ["scrollOneScreen", "Scroll one Screen"],
-        ["restoreDefaults", "Restore Defaults"]
+        ["restoreDefaults", "Restore Defaults"],
+        ["autostart", "Start with the desktop session"]
     ],
 
     // Recoil editor. "Select gun" lists text 1 followed by 1, 2 and 3.
