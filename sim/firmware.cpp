@@ -37,6 +37,7 @@ Firmware::Firmware(const Config &config)
 {
     for (auto &block : m_state.profileBlocks)
         block = QByteArray(FirmwareState::kProfileBlockSize, '\0');
+    m_state.currentProfile = config.currentProfile;
 }
 
 void Firmware::codeBytes(uchar (&code)[8]) const

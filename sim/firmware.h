@@ -46,6 +46,7 @@ struct FirmwareConfig
     bool encrypted = false;
     QString secrecyCode = QStringLiteral("472915");
     int reportLength = 32;
+    uchar currentProfile = 1; // the on-device profile in use when plugged in
 };
 
 // The mouse firmware of either chip family. It understands plain and

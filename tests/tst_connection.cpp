@@ -108,6 +108,28 @@ private slots:
         QVERIFY(rig->hid().listenerRunning);
     }
 
+    void firstConnectionMovesA560MouseToProfile1Once()
+    {
+        sim::FirmwareConfig config;
+        config.family = ChipFamily::F560;
+        config.currentProfile = 2;
+        rig = std::make_unique<DeviceHarness>();
+        rig->useMouse(config);
+        rig->start(); // with the real scene
+        QTest::ignoreMessage(QtDebugMsg, "Device Connect");
+        rig->window->checkDevice();
+
+        QTRY_VERIFY(scene()->property("isPownOn").toBool()); // the queued initUI ran
+        QCOMPARE(rig->mouse.state().currentProfile, uchar(1));
+        rig->hid().hid560_02H_SetCurrentProfile(2);
+        QVERIFY(QMetaObject::invokeMethod(scene(), "initUI"));
+        QCOMPARE(rig->mouse.state().currentProfile, uchar(2));
+        int switches = 0;
+        for (const auto &received : rig->mouse.received())
+            switches += uchar(received.report.at(1)) == 0x02;
+        QCOMPARE(switches, 2); // the first connection's switch and the test's own
+    }
+
     void firstGroupFailingTheProbeIsPassedOver()
     {
         start();
