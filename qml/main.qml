@@ -2,6 +2,7 @@ import QtQuick
 import "basic"
 import "common"
 import "J2"
+import KM7
 import "common/mainlogic.mjs" as Logic
 import "common/texts.mjs" as Texts
 
@@ -54,6 +55,14 @@ Item {
     property url sourceDropBtnU: Theme.image("dropBtnU")
     property url sourceMouseFront: Theme.image("MouseFront")
     property url sourceMouseSide: Theme.image("MouseSide")
+
+    // The native bridge; the scene loads before it is published, and makes no
+    // call out while it loads.
+    readonly property var bridge: typeof ui_View === "undefined" ? null : ui_View
+
+    // The button pointed at in the list or on the picture, and the one being edited.
+    property int hoveredButton: -1
+    readonly property int selectedButton: keyAssignment.visible ? keyAssignment.buttonIndex : hoveredButton
 
     // The three pages whose changes the Save button sends.
     readonly property var savedPages: [keyMatrix, dpiPage, lightingPage]
@@ -116,6 +125,8 @@ Item {
     function mainFocus() {
         reportRateBox.close()
         profileSelector.close()
+        dpiPage.closeMenus()
+        lightingPage.closeMenus()
         helpMenu.visible = false
     }
 
@@ -169,6 +180,40 @@ Item {
     function factoryReset() {
         resetDialog.close()
         Logic.factoryReset(mainContext())
+    }
+
+    function openAssignment(index) {
+        mainFocus()
+        keyAssignment.macroNames = macroNames()
+        keyAssignment.open(index, keyMatrix.assignmentOf(index), keyMatrix.factoryOf(index), keyMatrix.buttonName(index))
+    }
+
+    // The macros of the macro library, as the macro page lists them.
+    function macroNames() {
+        const stored = ui_View.getNameList(0)
+        const names = stored.length === 2 && stored[1] === "loaderzephyx" ? [stored[0]] : stored
+        return names.map(String)
+    }
+
+    // A macro file as the mouse's macro bytes; its own repeat count goes first.
+    function encodeMacro(name) {
+        const lines = ui_View.loadMacroIni(name)
+        if (lines.length === 0)
+            return []
+        const repeat = Number(lines[lines.length - 1]) || 1
+        const events = lines.slice(0, -1).map(line => [Number(String(line).charAt(0)), String(line).slice(2)])
+        return Km7.encodeMacro(events, repeat)
+    }
+
+    // The fire period of the recoil preset chosen for each of the three recoil slots.
+    function recoilFirePeriods() {
+        const chosen = ui_View.getGlobalData("mouse/selectGun") || [0, 1, 2]
+        const periods = []
+        for (let slot = 0; slot < 3; ++slot) {
+            const preset = ui_View.getGunData(chosen[slot] === undefined ? slot : chosen[slot])
+            periods.push(preset.length >= 3 ? Number(preset[2]) : 0)
+        }
+        return periods
     }
 
     function openDialog(dialog) {
@@ -247,6 +292,9 @@ Item {
         MouseView {
             id: mouseView
             anchors.fill: parent
+            highlighted: mainIten.selectedButton
+            onHovered: index => mainIten.hoveredButton = index
+            onClicked: index => keyMatrix.requestEdit(index)
         }
 
         // 6. Left panel.
@@ -258,6 +306,15 @@ Item {
             KeyMatrixList {
                 id: keyMatrix
                 objectName: "keyMatrix"
+                view: mainIten.bridge
+                texts: mainIten.pageTexts.keyMatrix || Texts.builtIn("keyMatrix")
+                assignTexts: mainIten.pageTexts.keyAssigment || Texts.builtIn("keyAssigment")
+                keys: Km7
+                keyCount: mouseView.keyCount
+                highlighted: mainIten.selectedButton
+                firePeriods: mainIten.recoilFirePeriods
+                onHovered: index => mainIten.hoveredButton = index
+                onEditRequested: index => mainIten.openAssignment(index)
             }
 
             Rectangle {
@@ -403,9 +460,16 @@ Item {
             DpiPage {
                 id: dpiPage
                 objectName: "dpiPage"
+                view: mainIten.bridge
+                texts: mainIten.pageTexts.dpiSetting || Texts.builtIn("dpiSetting")
             }
             LightingPage {
                 id: lightingPage
+                objectName: "lightingPage"
+                view: mainIten.bridge
+                texts: mainIten.pageTexts.lightControl || Texts.builtIn("lightControl")
+                isColorful: mainIten.isColorful
+                is55328: mainIten.is55328
             }
         }
 
@@ -471,11 +535,21 @@ Item {
     SystemPage {
         id: systemPage
         anchors.centerIn: parent
+        view: mainIten.bridge
         texts: mainIten.pageTexts.systemSetting || Texts.builtIn("systemSetting")
+        autostart: ({ enabled: () => Km7.autostartEnabled(), setEnabled: on => Km7.setAutostart(on) })
     }
     KeyAssignment {
         id: keyAssignment
         anchors.centerIn: parent
+        view: mainIten.bridge
+        texts: mainIten.pageTexts.keyAssigment || Texts.builtIn("keyAssigment")
+        listTexts: mainIten.pageTexts.keyMatrix || Texts.builtIn("keyMatrix")
+        keys: Km7
+        isGun: mainIten.isGun
+        macroNames: []
+        encodeMacro: mainIten.encodeMacro
+        onAssigned: (index, assignment, text) => keyMatrix.assign(index, assignment, text)
     }
     ProfilePage {
         id: profilePage
@@ -566,12 +640,13 @@ Item {
         function macroRenamed(oldName, newName) {
             for (const k of buttonsUsing(oldName))
                 ui_View.setData("mouseMacroKey/" + keyMatrix.modKeys[4 * k + 2], newName)
+            keyMatrix.refreshTexts()
             ui_View.modifyMacroNameUpdateProfile(oldName, newName)
         }
 
         function macroChanged(name) {
             for (const k of buttonsUsing(name))
-                macroEditor.sendMacro(k, name)
+                ui_View.mouseSendMacroData(mainIten.encodeMacro(name), k)
         }
     }
 }

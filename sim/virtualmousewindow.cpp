@@ -1,5 +1,6 @@
 #include "sim/virtualmousewindow.h"
 
+#include "app/singleapplication.h"
 #include "app/widget.h"
 #include "sim/virtualmouse.h"
 #include "storage/profilestore.h"
@@ -9,6 +10,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -64,6 +67,11 @@ bool VirtualMouseWindow::restartRequested()
     return restart;
 }
 
+QString VirtualMouseWindow::stateChannelName(const QString &executablePath)
+{
+    return SingleApplication::identity(executablePath) + QStringLiteral("-virtual-mouse");
+}
+
 VirtualMouseWindow::VirtualMouseWindow(Widget &app, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
@@ -71,7 +79,21 @@ VirtualMouseWindow::VirtualMouseWindow(Widget &app, QWidget *parent)
     , m_plug(new QPushButton(this))
     , m_switch(new QPushButton(this))
     , m_state(new QPlainTextEdit(this))
+    , m_stateChannel(new QLocalServer(this))
 {
+    // Every connection gets the firmware's state as text, then the socket closes.
+    const QString channel = stateChannelName(QCoreApplication::applicationFilePath());
+    QLocalServer::removeServer(channel);
+    m_stateChannel->setSocketOptions(QLocalServer::UserAccessOption);
+    m_stateChannel->listen(channel);
+    connect(m_stateChannel, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_stateChannel->nextPendingConnection()) {
+            socket->write(VirtualMouse::instance().describe().toUtf8() + '\n');
+            socket->disconnectFromServer();
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+
     setWindowTitle(QStringLiteral("KM7 virtual mouse"));
 
     auto *dpiBox = new QGroupBox(QStringLiteral("Press the DPI button"), this);

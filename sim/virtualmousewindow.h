@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QLocalServer;
 class QPlainTextEdit;
 class QPushButton;
 class Widget;
@@ -21,6 +22,10 @@ public:
     // True once the user chose another kind of mouse: the program then starts again.
     static bool restartRequested();
 
+    // Name of the local socket on which the program at executablePath tells
+    // what its virtual mouse keeps (for end-to-end tests and scripts).
+    static QString stateChannelName(const QString &executablePath);
+
 private:
     void togglePlug();
     void switchKind();
@@ -31,6 +36,7 @@ private:
     QPushButton *m_plug;
     QPushButton *m_switch;
     QPlainTextEdit *m_state;
+    QLocalServer *m_stateChannel;
 };
 
 // Makes the virtual mouse the kind of mouse the global settings describe.
