@@ -27,7 +27,7 @@ private slots:
         app.click(140, 174);
         app.click(300, 187);
         app.click(513, 228);
-        app.click(778, 135);
+        app.click(767, 139);
 
         // Two DPI stages move, and the lighting plays "Wave".
         app.drag(842, 162, 905);
