@@ -18,6 +18,7 @@ static void registerCompiledScene()
 {
     Q_INIT_RESOURCE(qml);
     Q_INIT_RESOURCE(images);
+    Q_INIT_RESOURCE(guns);
 }
 
 // Start-up timing for the benchmark; off unless QT_LOGGING_RULES turns it on.

@@ -205,17 +205,6 @@ Item {
         return Km7.encodeMacro(events, repeat)
     }
 
-    // The fire period of the recoil preset chosen for each of the three recoil slots.
-    function recoilFirePeriods() {
-        const chosen = ui_View.getGlobalData("mouse/selectGun") || [0, 1, 2]
-        const periods = []
-        for (let slot = 0; slot < 3; ++slot) {
-            const preset = ui_View.getGunData(chosen[slot] === undefined ? slot : chosen[slot])
-            periods.push(preset.length >= 3 ? Number(preset[2]) : 0)
-        }
-        return periods
-    }
-
     function openDialog(dialog) {
         mainFocus()
         dialog.open()
@@ -312,7 +301,7 @@ Item {
                 keys: Km7
                 keyCount: mouseView.keyCount
                 highlighted: mainIten.selectedButton
-                firePeriods: mainIten.recoilFirePeriods
+                firePeriods: () => gunEditor.firePeriods()
                 onHovered: index => mainIten.hoveredButton = index
                 onEditRequested: index => mainIten.openAssignment(index)
             }
@@ -530,7 +519,11 @@ Item {
     }
     GunEditor {
         id: gunEditor
-        anchors.centerIn: parent
+        view: mainIten.bridge
+        texts: mainIten.pageTexts.gunControl || Texts.builtIn("gunControl")
+        isGun: mainIten.isGun
+        // The fire periods of the recoil slots ride along with the key matrix.
+        onRecoilChanged: keyMatrix.saveList()
     }
     SystemPage {
         id: systemPage
