@@ -31,8 +31,10 @@ public:
             return false;
         int event = 0;
         int error = 0;
+        // Version 2.1 and later deliver raw events also while another client
+        // holds a grab (an open menu, a drag), which 2.0 does not.
         int major = 2;
-        int minor = 0;
+        int minor = 2;
         if (!XQueryExtension(m_display, "XInputExtension", &m_opcode, &event, &error)
             || XIQueryVersion(m_display, &major, &minor) != Success) {
             stop();
