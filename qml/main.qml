@@ -86,7 +86,6 @@ Item {
             const stored = Number(ui_View.getGlobalData("mouse/profileNo"))
             const index = Math.max(0, profilePage.numbers.indexOf(stored))
             currentProfile = profilePage.numbers.length ? profilePage.numbers[index] : 0
-            profileSelector.currentIndex = index
             ui_View.setCurrentProfile(currentProfile)
             for (const page of [macroEditor, gunEditor, keyAssignment])
                 page.init(false, false)
@@ -174,7 +173,12 @@ Item {
 
     function changeProfile(number) {
         currentProfile = Logic.changeProfile(mainContext(), number)
-        profileSelector.currentIndex = Math.max(0, profilePage.numbers.indexOf(currentProfile))
+    }
+
+    function reloadProfile() {
+        const number = currentProfile
+        currentProfile = -1
+        changeProfile(number)
     }
 
     function factoryReset() {
@@ -184,15 +188,7 @@ Item {
 
     function openAssignment(index) {
         mainFocus()
-        keyAssignment.macroNames = macroNames()
         keyAssignment.open(index, keyMatrix.assignmentOf(index), keyMatrix.factoryOf(index), keyMatrix.buttonName(index))
-    }
-
-    // The macros of the macro library, as the macro page lists them.
-    function macroNames() {
-        const stored = ui_View.getNameList(0)
-        const names = stored.length === 2 && stored[1] === "loaderzephyx" ? [stored[0]] : stored
-        return names.map(String)
     }
 
     // A macro file as the mouse's macro bytes; its own repeat count goes first.
@@ -468,6 +464,7 @@ Item {
             x: 920 - 16 - width
             y: 16
             model: profilePage.names
+            currentIndex: profilePage.currentIndex
             onActivated: index => mainIten.changeProfile(profilePage.numbers[index])
         }
 
@@ -512,7 +509,11 @@ Item {
     // 12. Dialogs and pages, centred when opened.
     MacroEditor {
         id: macroEditor
-        anchors.centerIn: parent
+        view: mainIten.bridge
+        texts: mainIten.pageTexts.macroEditor || Texts.builtIn("macroEditor")
+        keys: Km7
+        encode: (events, repeat) => Km7.encodeMacro(events, repeat)
+        encodedSize: events => Km7.encodedMacroSize(events)
         onDeleteMacro: name => keyMatrixBookkeeping.macroDeleted(name)
         onModifyMacroName: (oldName, newName) => keyMatrixBookkeeping.macroRenamed(oldName, newName)
         onModifyMacroData: name => keyMatrixBookkeeping.macroChanged(name)
@@ -534,20 +535,26 @@ Item {
     }
     KeyAssignment {
         id: keyAssignment
-        anchors.centerIn: parent
         view: mainIten.bridge
         texts: mainIten.pageTexts.keyAssigment || Texts.builtIn("keyAssigment")
         listTexts: mainIten.pageTexts.keyMatrix || Texts.builtIn("keyMatrix")
         keys: Km7
         isGun: mainIten.isGun
-        macroNames: []
+        macroNames: macroEditor.macroNames
         encodeMacro: mainIten.encodeMacro
         onAssigned: (index, assignment, text) => keyMatrix.assign(index, assignment, text)
     }
     ProfilePage {
         id: profilePage
-        anchors.centerIn: parent
+        view: mainIten.bridge
+        texts: mainIten.pageTexts.profile || Texts.builtIn("profile")
+        currentProfile: mainIten.currentProfile
         onProfileChosen: number => mainIten.changeProfile(number)
+        // An import over the profile in use reaches the mouse at once, as a profile change does.
+        onProfileImported: number => {
+            if (number === mainIten.currentProfile)
+                mainIten.reloadProfile()
+        }
     }
 
     Dialog {
