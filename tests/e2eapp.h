@@ -3,6 +3,7 @@
 #include "sim/virtualmousewindow.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
@@ -33,13 +34,9 @@ public:
         m_process.start();
         if (!m_process.waitForStarted(10000))
             return false;
-        QByteArray seen;
-        while (!seen.contains("first frame")) {
-            if (!m_process.waitForReadyRead(20000))
-                return false;
-            seen += m_process.readAll();
-        }
-        QThread::msleep(1500); // the first protect period unlocks the window
+        if (!waitForOutput("first frame", 1, 20000))
+            return false;
+        QThread::msleep(1500 + 2 * kStepMs); // the first protect period unlocks the window
         return true;
     }
 
@@ -52,14 +49,46 @@ public:
     QString program() const { return m_dir.filePath("km7-config-virtual"); }
     QString file(const QString &relative) const { return m_dir.filePath(relative); }
 
+    // Time for the program to react to one step, as a person would leave it;
+    // a sanitizer build reacts several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+    static constexpr int kStepMs = 900;
+#else
+    static constexpr int kStepMs = 300;
+#endif
+
     void xdotool(const QStringList &arguments)
     {
         QProcess::execute("xdotool", arguments);
-        QThread::msleep(250);
+        QThread::msleep(kStepMs);
         QCoreApplication::processEvents();
     }
 
     void click(int x, int y) { xdotool({"mousemove", QString::number(x), QString::number(y), "click", "1"}); }
+    void doubleClick(int x, int y)
+    {
+        xdotool({"mousemove", QString::number(x), QString::number(y), "click", "--repeat", "2", "--delay", "80", "1"});
+    }
+    void type(const QString &text) { xdotool({"type", "--delay", "60", text}); }
+    void keys(const QStringList &names) { xdotool(QStringList{"key", "--delay", "120"} + names); }
+
+    // Everything the program has printed so far.
+    QByteArray output()
+    {
+        m_output += m_process.readAll();
+        return m_output;
+    }
+    bool waitForOutput(const QByteArray &text, int count = 1, int timeoutMs = 15000)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (output().count(text) < count) {
+            if (waited.elapsed() > timeoutMs)
+                return false;
+            m_process.waitForReadyRead(200);
+        }
+        return true;
+    }
 
     void drag(int fromX, int y, int toX)
     {
@@ -94,4 +123,5 @@ public:
 private:
     QTemporaryDir m_dir;
     QProcess m_process;
+    QByteArray m_output;
 };
