@@ -1,29 +1,12 @@
 #include "scratchmodules.h"
 #include "storage/profilestore.h"
-#include "view/filechooser.h"
+#include "fakechooser.h"
 #include "view/myqquickview.h"
 
 #include <QSettings>
 #include <QtTest>
 
 namespace {
-
-// Answers the import and export dialogs with a prepared name.
-class FakeChooser final : public FileChooser
-{
-public:
-    QString answer;
-    int asked = 0;
-    QString openFile(QWidget *, const QString &, const QString &) override { return ask(); }
-    QString saveFile(QWidget *, const QString &, const QString &) override { return ask(); }
-
-private:
-    QString ask()
-    {
-        ++asked;
-        return answer;
-    }
-};
 
 QByteArray fileBytes(const QString &path)
 {

@@ -1,7 +1,7 @@
 #include "device/dpiswitchtexts.h"
 #include "scratchmodules.h"
 #include "storage/namelists.h"
-#include "view/filechooser.h"
+#include "fakechooser.h"
 #include "view/myqquickview.h"
 
 #include <QDirIterator>
@@ -9,22 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-class FakeChooser final : public FileChooser
-{
-public:
-    QString answer;
-    int asked = 0;
-    QString openFile(QWidget *, const QString &, const QString &) override { return ask(); }
-    QString saveFile(QWidget *, const QString &, const QString &) override { return ask(); }
-
-private:
-    QString ask()
-    {
-        ++asked;
-        return answer;
-    }
-};
 
 QStringList filesBelow(const QString &folder)
 {

@@ -53,6 +53,19 @@ std::array<uchar, N> lowBytes(const QVariantList &values)
     return bytes;
 }
 
+// The profile's factory assignment in the firmware's own coding; a missing or
+// short entry counts as all zero.
+keymatrix::Matrix firmwareMatrix(const QSettings &profile)
+{
+    keymatrix::Matrix firmware{};
+    for (int button = 0; button < keymatrix::kButtons; ++button) {
+        const QVariantList entry = settingsfile::toList(profile.value(QStringLiteral("mouseFwKeyMatrix/%1").arg(button)));
+        for (int field = 0; field < 4; ++field)
+            firmware[size_t(button * 4 + field)] = uchar(listInt(entry, field));
+    }
+    return firmware;
+}
+
 } // namespace
 
 QSettings *myQQuickView::currentProfileFile() const
@@ -144,13 +157,7 @@ void myQQuickView::mouseResetKeyMatrix()
     const QSettings *profile = currentProfileFile();
     if (!hid || !profile)
         return;
-    keymatrix::Matrix firmware{};
-    for (int button = 0; button < keymatrix::kButtons; ++button) {
-        // A missing or short firmware entry counts as all zero.
-        const QVariantList entry = settingsfile::toList(profile->value(QStringLiteral("mouseFwKeyMatrix/%1").arg(button)));
-        for (int field = 0; field < 4; ++field)
-            firmware[size_t(button * 4 + field)] = uchar(listInt(entry, field));
-    }
+    keymatrix::Matrix firmware = firmwareMatrix(*profile);
     for (uchar number = 2; number <= 4; ++number) {
         if (family() == ChipFamily::F560)
             hid->hid560_0DH_SetKeyMatrix(firmware.data(), number);
@@ -202,13 +209,7 @@ void myQQuickView::mouseSetKeyMatrix(QVariantList src64, bool isSendData, QVaria
         return;
     }
 
-    keymatrix::Matrix firmware{};
-    for (int button = 0; button < keymatrix::kButtons; ++button) {
-        const QVariantList entry = settingsfile::toList(profile->value(QStringLiteral("mouseFwKeyMatrix/%1").arg(button)));
-        for (int field = 0; field < 4; ++field)
-            firmware[size_t(button * 4 + field)] = uchar(listInt(entry, field));
-    }
-    keymatrix::RecoilSet set = keymatrix::withRecoilLayers(normal, firmware, lowBytes<3>(otherParam), chip);
+    keymatrix::RecoilSet set = keymatrix::withRecoilLayers(normal, firmwareMatrix(*profile), lowBytes<3>(otherParam), chip);
     if (chip == ChipFamily::F560) {
         if (set.block0Byte2 >= 0)
             profileBlocks[0][kGunLayerMask] = uchar(set.block0Byte2);
