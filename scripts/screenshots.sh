@@ -41,7 +41,10 @@ shot main-chinese ChineseSimplified
 shot factory-reset English 888 620
 shot help-menu English 928 24
 shot profiles English 808 620
-shot macro-editor English 139 445
-shot recoil-editor English 139 477
-shot system-settings English 139 565
+shot key-assignment English 140 174
+shot macro-editor English 139 414
+shot recoil-editor English 139 446
+shot system-settings English 139 534
+shot macro-editor-german German 139 414
+shot recoil-editor-chinese ChineseSimplified 139 446
 echo "Screenshots written to $out"

@@ -28,6 +28,8 @@ Item {
         anchors.leftMargin: 8
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontMinSize - 1
         elide: Text.ElideRight
         font.family: Theme.fontFamily
         font.pixelSize: Theme.fontNormalSize
