@@ -17,6 +17,9 @@ int runApplication(int argc, char *argv[], const Companion &companion)
     // the memory a GL driver takes, and works on every display.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     SingleApplication app(argc, argv);
+    // The program lives in the tray: closing a warning box or the last visible
+    // window must not end it; only the tray's Quit does.
+    QApplication::setQuitOnLastWindowClosed(false);
     // Lets Wayland compositors match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.km7.Config"));
     if (app.isRunning()) {

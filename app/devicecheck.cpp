@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QScopedValueRollback>
 #include <QSettings>
 
 namespace {
@@ -19,6 +20,13 @@ constexpr uint kAllProfileBlocks = 5;
 
 void Widget::checkDevice()
 {
+    // Commands let events through while they wait; a check that arrives in the
+    // middle of one would probe over it, so it comes back later instead.
+    if (!hid.linkIdle || m_checking) {
+        checkTimer.start();
+        return;
+    }
+    const QScopedValueRollback<bool> checking(m_checking, true);
     QSettings global(ProfileStore::kGlobalPath, QSettings::IniFormat);
     DeviceList devices = devicetable::read(global);
     devicetable::locateInterfaces(devices);

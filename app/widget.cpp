@@ -56,7 +56,9 @@ Widget::~Widget()
     hid.stopEventListener();
     // The listener reaches this window; it must be gone before the window is.
     hid.waitForListener();
-    controler->deleteLater();
+    // The scene goes while the device object it calls still exists.
+    delete view();
+    delete controler;
 }
 
 myQQuickView *Widget::view() const

@@ -67,4 +67,6 @@ private:
     void deviceChanged();
     void restoreWindow();
     void connectedSequence();
+
+    bool m_checking = false;
 };

@@ -1,5 +1,7 @@
 #include "device/devicetable.h"
 
+#include "device/hidapi_lock.h"
+
 #include <QSettings>
 
 #include <hidapi/hidapi.h>
@@ -9,6 +11,7 @@ namespace {
 
 const QString kDefaultSecrecyCode = QStringLiteral("472915");
 constexpr int kDefaultReportLength = 32;
+constexpr int kLargestReportLength = 1024;
 
 quint16 hex16(const QSettings &settings, const QString &key)
 {
@@ -34,6 +37,9 @@ DeviceList read(QSettings &settings)
         record.usagePage2 = hex16(settings, key("usagePage2"));
         record.usage2 = hex16(settings, key("usage2"));
         record.reportLength = settings.value(key("reportLength"), kDefaultReportLength).toString().toInt();
+        // No HID report is larger; a value beyond it refuses blocks rather than allocating gigabytes.
+        if (record.reportLength > kLargestReportLength)
+            record.reportLength = 0;
         record.isEncode = settings.value(key("isEncode"), false).toBool();
         record.sCode = settings.value(key("sCode"), kDefaultSecrecyCode).toString();
         devices.append(record);
@@ -46,6 +52,7 @@ void locateInterfaces(DeviceList &devices)
     for (DeviceRecord &record : devices) {
         record.path.clear();
         record.path2.clear();
+        QMutexLocker lock(&hidapiLock());
         hid_device_info *all = hid_enumerate(record.vid, record.pid);
         for (const hid_device_info *info = all; info; info = info->next) {
             if (info->usage_page == record.usagePage && info->usage == record.usage)

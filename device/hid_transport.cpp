@@ -8,6 +8,7 @@
 #include "device/hid_thread.h"
 
 #include "device/clock.h"
+#include "device/hidapi_lock.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -23,7 +24,10 @@ hid_device *Hid_Thread::openCommandInterface(int index)
     if (path.isEmpty())
         return nullptr;
     closeCommandInterface();
-    cmdHandle = hid_open_path(path.toLatin1().constData());
+    {
+        QMutexLocker lock(&hidapiLock());
+        cmdHandle = hid_open_path(path.toLatin1().constData());
+    }
     if (!cmdHandle) {
         // The device counts as lost until discovery fills the path again.
         QMutexLocker lock(&deviceListMutex);

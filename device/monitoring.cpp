@@ -5,6 +5,7 @@
 #include "app/widget.h"
 #include "device/clock.h"
 #include "device/dpiswitchtexts.h"
+#include "device/hidapi_lock.h"
 #include "device/hid_thread.h"
 #include "view/myqquickview.h"
 
@@ -78,7 +79,10 @@ hid_device *Hid_Thread::openEventInterface(int index)
     const QString path = deviceRecord(index).path2;
     if (path.isEmpty())
         return nullptr;
-    eventHandle = hid_open_path(path.toLatin1().constData());
+    {
+        QMutexLocker lock(&hidapiLock());
+        eventHandle = hid_open_path(path.toLatin1().constData());
+    }
     if (eventHandle)
         hid_set_nonblocking(eventHandle, 0);
     return eventHandle;

@@ -198,7 +198,9 @@ Item {
             return []
         const repeat = Number(lines[lines.length - 1]) || 1
         const events = lines.slice(0, -1).map(line => [Number(String(line).charAt(0)), String(line).slice(2)])
-        return Km7.encodeMacro(events, repeat)
+        const bytes = Km7.encodeMacro(events, repeat)
+        // A macro longer than the mouse's slot (an imported file) would lose its end marker.
+        return bytes.length <= 128 ? bytes : []
     }
 
     function openDialog(dialog) {
@@ -645,8 +647,11 @@ Item {
         }
 
         function macroChanged(name) {
+            const bytes = mainIten.encodeMacro(name)
+            if (bytes.length === 0)
+                return
             for (const k of buttonsUsing(name))
-                ui_View.mouseSendMacroData(mainIten.encodeMacro(name), k)
+                ui_View.mouseSendMacroData(bytes, k)
         }
     }
 }

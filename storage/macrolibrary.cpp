@@ -53,7 +53,8 @@ bool save(const QString &name, const QStringList &events, const QVariant &repeat
     file.setValue(QStringLiteral("config/repeat"), repeat);
     for (int i = 0; i < events.size(); ++i)
         file.setValue(QStringLiteral("macro/%1").arg(i), events.at(i));
-    return true;
+    file.sync();
+    return file.status() == QSettings::NoError;
 }
 
 QStringList load(const QString &name)

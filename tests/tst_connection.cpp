@@ -220,6 +220,17 @@ private slots:
         QTRY_COMPARE(sceneCalls().count(QStringLiteral("initUI")), 2);
     }
 
+    void checkInTheMiddleOfACommandWaits()
+    {
+        start();
+        rig->hid().linkIdle = false; // a command is waiting for the mouse
+        rig->window->checkDevice();
+        QVERIFY(rig->mouse.wireLog().isEmpty());
+        QVERIFY(!deviceConnected);
+        QVERIFY(rig->window->checkTimer.isActive()); // it comes back later
+        rig->hid().linkIdle = true;
+    }
+
     void changesWhileConnectedStartNoCheck()
     {
         connectMouse();

@@ -253,6 +253,9 @@ private slots:
         QCOMPARE(encode({{0, "100"}, {2, "A"}}), (Bytes{0, 1, 0x81, 0x04, 0, 0}));
         // Mouse buttons by name; a trailing delay is dropped.
         QCOMPARE(encode({{3, "MS-L"}, {0, "30"}, {4, "MS-L"}, {0, "500"}}), (Bytes{0, 1, 3, 0xF0, 0x81, 0xF0, 0, 0}));
+        // Absurd delays from a hand-edited file never wrap into negative bytes.
+        for (int value : encode({{1, "A"}, {0, "99999999999999"}, {0, "99999999999999"}, {2, "A"}}))
+            QVERIFY(value >= 0 && value <= 0xFF);
         // Delays that are not whole units round down, and add up between events.
         QCOMPARE(encode({{1, "A"}, {0, "19"}, {0, "25.5"}, {2, "A"}}), (Bytes{0, 1, 3, 0x04, 0x81, 0x04, 0, 0}));
     }

@@ -56,6 +56,15 @@ private slots:
         QCOMPARE(read(path), QByteArray("[General]\nColor=1\n\n[KDE]\nWheelScrollLines=5\n"));
     }
 
+    void unreadableKdeGlobalsIsLeftAlone()
+    {
+        const QString path = configHome()->filePath("unreadable/kdeglobals");
+        QVERIFY(QDir().mkpath(path)); // something that exists and is no readable file
+        KdeGlobals kde(path);
+        QVERIFY(!kde.setWheelScrollLines(3));
+        QVERIFY(QFileInfo(path).isDir());
+    }
+
     void defaultKdeGlobalsLiveInTheUsersConfigFolder()
     {
         QCOMPARE(KdeGlobals().path(), configHome()->filePath("kdeglobals"));

@@ -2,6 +2,7 @@
 
 #include "view/keynametable.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace macroencoder {
@@ -16,10 +17,12 @@ bool isRelease(int type)
 }
 
 // Delays that are not whole 10 ms units round down.
+constexpr int kMostUnits = 1 << 30; // far beyond any delay the format can carry
+
 int delayUnits(const QString &milliseconds)
 {
     const double ms = milliseconds.toDouble();
-    return ms > 0 ? int(std::floor(ms / 10.0)) : 0;
+    return ms > 0 ? int(std::min(std::floor(ms / 10.0), double(kMostUnits))) : 0;
 }
 
 void closeEvent(QList<int> &out, int releaseType, int units)
@@ -65,7 +68,7 @@ QList<int> encode(const QList<Event> &events, int repeat, const KeyNameTable &na
     for (++i; i < events.size(); ++i) {
         const Event &event = events.at(i);
         if (event.type == Delay) {
-            units += delayUnits(event.info);
+            units = int(std::min<qint64>(qint64(units) + delayUnits(event.info), kMostUnits));
             continue;
         }
         closeEvent(out, previousType, units);

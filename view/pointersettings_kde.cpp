@@ -66,7 +66,10 @@ bool KdeGlobals::setValue(const QString &key, int value)
 {
     QStringList lines;
     QFile existing(m_path);
-    if (existing.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // A file that exists but cannot be read is never replaced by two lines of ours.
+    if (existing.exists() && !existing.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    if (existing.isOpen()) {
         lines = QString::fromUtf8(existing.readAll()).split(QLatin1Char('\n'));
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
