@@ -14,7 +14,8 @@ Dialog {
     property var view: null
     property var texts: Texts.builtIn("keyAssigment")
     property var listTexts: Texts.builtIn("keyMatrix")
-    property var keys: Assign.makeKeys(Texts.builtIn("keyCode"))
+    // Key names and codes: the native key-name table (the Km7 singleton).
+    property var keys: null
     property bool isGun: true
     property var macroNames: []
     // The encoded bytes of a macro of the library, for its macro slot.

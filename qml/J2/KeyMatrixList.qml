@@ -16,7 +16,8 @@ Rectangle {
     property var view: null
     property var texts: Texts.builtIn("keyMatrix")
     property var assignTexts: Texts.builtIn("keyAssigment")
-    property var keys: Assign.makeKeys(Texts.builtIn("keyCode"))
+    // Key names and codes: the native key-name table (the Km7 singleton).
+    property var keys: null
     property int keyCount: 8
     // The fire periods of recoil slots 1 to 3, sent with the key matrix.
     property var firePeriods: function () { return [0, 0, 0] }

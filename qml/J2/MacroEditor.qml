@@ -15,12 +15,11 @@ Dialog {
     // Injected by the main page.
     property var view: null
     property var texts: Texts.builtIn("macroEditor")
-    property var keys: Assign.makeKeys(Texts.builtIn("keyCode"))
-    // The mouse's macro encoding (in the app the native encoder's).
-    property var encode: function (events, repeat) {
-        return Macro.encode(events, repeat, name => editor.keys ? editor.keys.keyCode(name) : 0)
-    }
-    property var encodedSize: function (events) { return Macro.encodedSize(events) }
+    // Key names and codes: the native key-name table (the Km7 singleton).
+    property var keys: null
+    // The mouse's macro encoding and its length: the native encoder's (Km7).
+    property var encode: null
+    property var encodedSize: null
     // Milliseconds, for the pauses between recorded events.
     property var clock: function () { return Date.now() }
 
@@ -67,7 +66,7 @@ Dialog {
     }
 
     function sizeOf(list) {
-        return Number(encodedSize ? encodedSize(list) : Macro.encodedSize(list))
+        return encodedSize ? Number(encodedSize(list)) : 0
     }
 
     function init(isSendData, isRecovery) {
@@ -408,7 +407,7 @@ Dialog {
     // Sends the named macro to the macro slot of button `index`, with the
     // repeat count of the editor's field.
     function sendMacro(index, name) {
-        if (!view)
+        if (!view || !encode)
             return
         const parsed = Macro.parse(view.loadMacroIni(name))
         view.mouseSendMacroData(encode(parsed.events, repeatCount), index)

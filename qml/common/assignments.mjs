@@ -402,31 +402,3 @@ export function assignmentText(assignment, ctx) {
         return a.map(hex).join(" ");
     }
 }
-
-// The key-name table as the pages use it when the native one is not at hand:
-// the codes in table order, named by the "keyCode" texts given.
-export const keyCodes = Object.freeze((() => {
-    const codes = [];
-    for (let c = 0x04; c <= 0x73; ++c)
-        codes.push(c);
-    codes.push(0x85, 0x87, 0x88, 0x89, 0x8A, 0x8B, 0x90, 0x91);
-    for (let c = 0xE0; c <= 0xE7; ++c)
-        codes.push(c);
-    for (let c = 0xF0; c <= 0xF4; ++c)
-        codes.push(c);
-    return codes;
-})());
-
-export function makeKeys(names) {
-    const list = names || Texts.builtIn("keyCode");
-    return {
-        keyName(code) {
-            const i = keyCodes.indexOf(Number(code));
-            return i >= 0 && i < list.length ? list[i] : "";
-        },
-        keyCode(name) {
-            const i = list.indexOf(String(name));
-            return i >= 0 && i < keyCodes.length ? keyCodes[i] : 0;
-        }
-    };
-}

@@ -27,8 +27,6 @@ export const RIGHT_BUTTON = 0xF1;
 export const MIDDLE_BUTTON = 0xF2;
 
 const NEW_NAME_PREFIX = "Macro_";
-const RELEASE_BIT = 0x80;
-const LONGEST_SHORT_DELAY = 126;   // 10 ms units that fit the control byte
 
 // --- the library ---
 
@@ -126,78 +124,6 @@ export function parseRepeat(text) {
 export function recordedDelay(elapsed) {
     const ms = Math.floor(Math.max(0, Number(elapsed) || 0) / 10) * 10;
     return Math.min(ms, MAX_DELAY - MAX_DELAY % 10);
-}
-
-// --- encoding ---
-
-// Delays that are not whole 10 ms units round down.
-function delayUnits(info) {
-    const ms = Number(info);
-    return ms > 0 ? Math.floor(ms / 10) : 0;
-}
-
-// Closes the event whose pair ends `out` with the delay that follows it.
-function closeEvent(out, previousType, units) {
-    const release = isRelease(previousType) ? RELEASE_BIT : 0;
-    const at = out.length - 2;
-    if (units <= LONGEST_SHORT_DELAY) {
-        out[at] = (units === 0 ? 1 : units) | release;
-        return;
-    }
-    out[at] = release;
-    let unit = 0;
-    let count = units;
-    if (units < 100000) {
-        unit = 1;           // 20 ms
-        count = Math.floor(units / 2);
-    } else if (units < 300000) {
-        unit = 2;           // 50 ms
-        count = Math.floor(units / 5);
-    } else if (units < 600000) {
-        unit = 3;           // 100 ms
-        count = Math.floor(units / 10);
-    }
-    if (unit !== 0)
-        out.push(0, unit);
-    out.push((count >> 8) & 0xFF, count & 0xFF);
-}
-
-// The mouse's macro block for `events` (pairs [type, info] or objects):
-// the repeat count, one [control, code] pair per key or button event with
-// the delay after it in the control byte, and the terminator pair. Key codes
-// come from keyCode(name); the same encoding as the native encoder's, for
-// use where that one is not at hand.
-export function encode(events, repeat, keyCode) {
-    const times = Math.max(0, Math.floor(Number(repeat)) || 0);
-    const out = [(times >> 8) & 0xFF, times & 0xFF];
-    const code = entry => Number(keyCode ? keyCode(infoOf(entry)) : 0) || 0;
-    let i = 0;
-    while (i < events.length && typeOf(events[i]) === Type.delay)
-        ++i;
-    if (i === events.length)
-        return out;
-    out.push(0, code(events[i]));
-    let previousType = typeOf(events[i]);
-    let units = 0;
-    for (++i; i < events.length; ++i) {
-        const type = typeOf(events[i]);
-        if (type === Type.delay) {
-            units += delayUnits(infoOf(events[i]));
-            continue;
-        }
-        closeEvent(out, previousType, units);
-        units = 0;
-        previousType = type;
-        out.push(0, code(events[i]));
-    }
-    out[out.length - 2] = 1 | (isRelease(previousType) ? RELEASE_BIT : 0);
-    out.push(0, 0);
-    return out;
-}
-
-// The number of bytes `events` encode to.
-export function encodedSize(events) {
-    return encode(events, 0, null).length;
 }
 
 // --- editing ---

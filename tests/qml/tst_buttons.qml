@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import KM7
 import "../../qml/J2"
 import "../../qml/common/assignments.mjs" as Assign
 import "../../qml/common/texts.mjs" as Texts
@@ -52,12 +53,14 @@ Item {
         x: 24
         y: 88
         view: view
+        keys: Km7
         firePeriods: () => [12, 34, 56]
     }
 
     KeyAssignment {
         id: dialog
         view: view
+        keys: Km7
         macroNames: ["Macro_0", "Spray", "Reload"]
         encodeMacro: name => name === "Spray" ? [0, 1, 0x81, 0x14, 0x01, 0x14] : []
         onAssigned: (index, assignment, text) => {
