@@ -3,6 +3,7 @@ import "basic"
 import "common"
 import "J2"
 import KM7
+import "common/macrolist.mjs" as Macros
 import "common/mainlogic.mjs" as Logic
 import "common/texts.mjs" as Texts
 
@@ -196,9 +197,8 @@ Item {
         const lines = ui_View.loadMacroIni(name)
         if (lines.length === 0)
             return []
-        const repeat = Number(lines[lines.length - 1]) || 1
-        const events = lines.slice(0, -1).map(line => [Number(String(line).charAt(0)), String(line).slice(2)])
-        const bytes = Km7.encodeMacro(events, repeat)
+        const macro = Macros.parse(lines)
+        const bytes = Km7.encodeMacro(macro.events, macro.repeat)
         // A macro longer than the mouse's slot (an imported file) would lose its end marker.
         return bytes.length <= 128 ? bytes : []
     }

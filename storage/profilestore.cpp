@@ -80,20 +80,22 @@ void ProfileStore::setGlobalData(const QString &key, const QVariant &value)
     m_global->setValue(key, value);
 }
 
-bool ProfileStore::replaceProfile(int profile, const QString &source)
+bool ProfileStore::replaceFile(QSettings *&handle, const QString &source)
 {
-    if (!isProfileIndex(profile))
-        return false;
-    QSettings *old = m_profiles.at(profile);
-    const QString file = old->fileName();
+    const QString file = handle->fileName();
     // Pending writes belong to the old content; flushed now, they can never land
     // in the replacement when the handle goes at the next event-loop pass.
-    old->sync();
+    handle->sync();
     if (!settingsfile::replaceWithCopy(file, source))
         return false;
-    old->deleteLater();
-    m_profiles[profile] = openIni(file);
+    handle->deleteLater();
+    handle = openIni(file);
     return true;
+}
+
+bool ProfileStore::replaceProfile(int profile, const QString &source)
+{
+    return isProfileIndex(profile) && replaceFile(m_profiles[profile], source);
 }
 
 bool ProfileStore::resetProfile(int profile)
@@ -125,11 +127,5 @@ bool ProfileStore::exportProfile(int profile, const QString &file)
 
 bool ProfileStore::resetGlobal()
 {
-    const QString file = m_global->fileName();
-    m_global->sync();
-    if (!settingsfile::replaceWithCopy(file, kFactoryGlobalPath))
-        return false;
-    m_global->deleteLater();
-    m_global = openIni(kGlobalPath);
-    return true;
+    return replaceFile(m_global, kFactoryGlobalPath);
 }

@@ -54,6 +54,8 @@ public:
 
 private:
     QSettings *readHandle(bool recovery) const;
+    // Replaces handle's file with a copy of source and opens a new handle on it.
+    bool replaceFile(QSettings *&handle, const QString &source);
     bool replaceProfile(int profile, const QString &source);
 
     QSettings *m_global = nullptr;
